@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$here/scripts/install-deps.sh"
+"$here/scripts/build.sh"
+build="${PELLORIN_BUILD_DIR:-$here/build}"
+export QT_QPA_PLATFORM=offscreen
+cd "$build"
+ctest --output-on-failure --timeout 300 -j "$(nproc)"

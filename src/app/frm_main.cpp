@@ -1,0 +1,158 @@
+#include "frm_main.h"
+
+#include "platform/error_report.h"
+#include "platform/message_box.h"
+#include "platform/product.h"
+#include "platform/shell_open.h"
+#include "platform/units.h"
+#include "skype/attachment.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+frmMain::frmMain(const AppServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_mdiArea(new QMdiArea(this)),
+      m_attachment(new Attachment(services.automation, services.messages, this)),
+      Picture1(new QWidget(this)), imgBack(new QLabel(Picture1)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Product::caption);
+    setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
+
+    m_mdiArea->setObjectName(QStringLiteral("mdiClient"));
+    m_mdiArea->setBackground(Qt::white);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+
+    // The band along the top edge that holds the logo picture; the logo
+    // commands hand that picture to the background painter. It is not shown.
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(Units::twipsRect(0, 0, 9750, 2115));
+    Picture1->hide();
+    imgBack->setObjectName(QStringLiteral("imgBack"));
+    imgBack->setPixmap(QPixmap(QStringLiteral(":/pellorin/logo.gif")));
+    imgBack->setGeometry(Units::twipsRect(3480, 120, 3000, 1500));
+
+    buildMenus();
+
+    const QSize client = Units::twipsSize(9750, 6630);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+
+    connect(m_attachment, &Attachment::callStatus, this, &frmMain::oSkype_CallStatus);
+}
+
+frmMain::~frmMain() = default;
+
+QMenu* frmMain::addMenu(QMenu* parent, const char* name, const QString& caption) {
+    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+void frmMain::addCommand(QMenu* menu, const char* name, const QString& caption,
+                         void (frmMain::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, handler);
+}
+
+void frmMain::addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+void frmMain::buildMenus() {
+    QMenu* file = addMenu(nullptr, "mnuFile", QStringLiteral("&File"));
+    addCommand(file, "mnuAttach", QStringLiteral("&Attach to Skype"), &frmMain::mnuAttach_Click);
+    addSeparator(file, "mnuSep1");
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
+
+    QMenu* options = addMenu(nullptr, "mnuOptions", QStringLiteral("Options"));
+    QMenu* lists = addMenu(options, "mnuLists", QStringLiteral("Lists"));
+    addCommand(lists, "mnuCallOnlyAutoAnswerList", QStringLiteral("Calls List"),
+               &frmMain::mnuCallOnlyAutoAnswerList_Click);
+    addCommand(lists, "mnuVideoCallsList", QStringLiteral("Video Calls List"),
+               &frmMain::mnuVideoCallsList_Click);
+    addSeparator(options, "mnuSep5");
+    QMenu* logo = addMenu(options, "mnuLogo", QStringLiteral("Logo"));
+    addCommand(logo, "mnuShowLogo", QStringLiteral("Show Logo"), &frmMain::mnuShowLogo_Click);
+    addCommand(logo, "mnuHideLogo", QStringLiteral("Hide Logo"), &frmMain::mnuHideLogo_Click);
+
+    QMenu* view = addMenu(nullptr, "mnuViewMenu", QStringLiteral("View"));
+    addCommand(view, "mnuSkypeContacts", QStringLiteral("Skype Contacts"),
+               &frmMain::mnuSkypeContacts_Click);
+    addSeparator(view, "mnuSep2");
+    addCommand(view, "mnuMinimizeToTray", QStringLiteral("Minimize to Tray"),
+               &frmMain::mnuMinimizeToTray_Click);
+
+    QMenu* help = addMenu(nullptr, "mnuHelp", QStringLiteral("Help"));
+    addCommand(help, "mnuHomePage", QStringLiteral("Pellorin Home Page"),
+               &frmMain::mnuHomePage_Click);
+    addSeparator(help, "mnuSep3");
+    addCommand(help, "mnuAbout", QStringLiteral("About"), &frmMain::mnuAbout_Click);
+}
+
+void frmMain::MDIForm_Load() {
+    runHandler(m_services.messages, [this] {
+        m_services.messages.show(
+            QStringLiteral("Please attach Pellorin to your Skype client first before using any "
+                           "features,\r\nby clicking on File > Attach to Skype"),
+            MsgBoxStyle::Information, Product::name);
+    });
+}
+
+Automation* frmMain::oSkype() const { return m_attachment->oSkype(); }
+
+void frmMain::mnuAttach_Click() {
+    runHandler(m_services.messages, [this] { m_attachment->mnuAttach_Click(); });
+}
+
+void frmMain::oSkype_AttachmentStatus(int status) { m_attachment->oSkype_AttachmentStatus(status); }
+
+void frmMain::oSkype_CallStatus(SkypeCallPtr call, int status) {
+    Q_UNUSED(call);
+    Q_UNUSED(status);
+}
+
+void frmMain::mnuCallOnlyAutoAnswerList_Click() {}
+void frmMain::mnuVideoCallsList_Click() {}
+void frmMain::mnuShowLogo_Click() {}
+void frmMain::mnuHideLogo_Click() {}
+void frmMain::mnuSkypeContacts_Click() {}
+void frmMain::mnuMinimizeToTray_Click() {}
+void frmMain::mnuAbout_Click() {}
+
+void frmMain::mnuHomePage_Click() {
+    m_services.shell.open(Product::homePage, /*maximised=*/true);
+}
+
+void frmMain::unloadChildren() {
+    // In the order the windows were loaded.
+    const QList<QMdiSubWindow*> children = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* child : children)
+        child->close();
+}
+
+void frmMain::MDIForm_Unload() {
+    // The notification-area icon goes here once the window has one.
+}
+
+void frmMain::mnuExit_Click() {
+    unloadChildren();
+    MDIForm_Unload();
+    m_unloaded = true;
+    hide();
+    emit programEnded();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!m_unloaded) {
+        unloadChildren();
+        MDIForm_Unload();
+        m_unloaded = true;
+    }
+    event->accept();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app_services.h"
+#include "skype/automation.h"
+
+#include <QMainWindow>
+
+class Attachment;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+// The main window: a multiple-document window with the menu bar, the attached
+// automation object oSkype and its event handlers, and the parent of every child
+// window. Its handlers are thin: the logic lives in the classes they call.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(const AppServices& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Load step, run once at start before the window is shown: the attach prompt.
+    void MDIForm_Load();
+
+    // Menu commands. Each reports its own failure and returns.
+    void mnuAttach_Click();
+    void mnuExit_Click();
+    void mnuCallOnlyAutoAnswerList_Click();
+    void mnuVideoCallsList_Click();
+    void mnuShowLogo_Click();
+    void mnuHideLogo_Click();
+    void mnuSkypeContacts_Click();
+    void mnuMinimizeToTray_Click();
+    void mnuHomePage_Click();
+    void mnuAbout_Click();
+
+    // The client's events, through oSkype.
+    void oSkype_AttachmentStatus(int status);
+    void oSkype_CallStatus(SkypeCallPtr call, int status);
+
+    Automation* oSkype() const;
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    const AppServices& services() const { return m_services; }
+
+signals:
+    // Exit was chosen: the program ends.
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* addMenu(QMenu* parent, const char* name, const QString& caption);
+    void addCommand(QMenu* menu, const char* name, const QString& caption,
+                    void (frmMain::*handler)());
+    void addSeparator(QMenu* menu, const char* name);
+    void unloadChildren();
+    void MDIForm_Unload();
+
+    AppServices m_services;
+    QMdiArea* m_mdiArea;
+    Attachment* m_attachment;
+    QWidget* Picture1;
+    QLabel* imgBack;
+    bool m_unloaded = false;
+};

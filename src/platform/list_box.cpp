@@ -1,0 +1,107 @@
+#include "list_box.h"
+
+#include "run_time_error.h"
+
+#include <QAbstractItemView>
+#include <QListView>
+
+namespace {
+constexpr int InvalidPropertyValue = 380;
+
+[[noreturn]] void invalidIndex(int index) {
+    throw RunTimeError(InvalidPropertyValue,
+                       QStringLiteral("Invalid property value (list index %1)").arg(index));
+}
+} // namespace
+
+ListBox::ListBox(QObject* parent) : QObject(parent), m_selection(&m_model) {}
+
+void ListBox::bindView(QListView* view) {
+    view->setModel(&m_model);
+    view->setSelectionModel(&m_selection);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setUniformItemSizes(true);
+}
+
+int ListBox::listCount() const { return m_model.rowCount(); }
+
+QString ListBox::list(int index) const {
+    if (index < 0 || index >= listCount())
+        invalidIndex(index);
+    return m_model.index(index).data(Qt::DisplayRole).toString();
+}
+
+QStringList ListBox::items() const { return m_model.stringList(); }
+
+void ListBox::addItem(const QString& text) {
+    const int row = listCount();
+    if (row >= MaxItems)
+        throw RunTimeError(ErrorNumber::ListFull,
+                           QStringLiteral("The list is full: it holds at most %1 entries.")
+                               .arg(MaxItems));
+    m_model.insertRows(row, 1);
+    m_model.setData(m_model.index(row), text);
+    emit changed();
+}
+
+int ListBox::setItems(const QStringList& items) {
+    m_selection.clear();
+    m_model.setStringList(items.size() > MaxItems ? items.mid(0, MaxItems) : items);
+    emit changed();
+    return listCount();
+}
+
+void ListBox::removeItem(int index) {
+    if (index < 0 || index >= listCount())
+        invalidIndex(index);
+    m_model.removeRows(index, 1);
+    emit changed();
+}
+
+void ListBox::clear() {
+    m_selection.clear();
+    m_model.setStringList({});
+    emit changed();
+}
+
+int ListBox::listIndex() const {
+    const QModelIndexList rows = m_selection.selectedRows();
+    return rows.isEmpty() ? None : rows.first().row();
+}
+
+void ListBox::setListIndex(int index) {
+    if (index == None) {
+        m_selection.clear();
+        return;
+    }
+    if (index < 0 || index >= listCount())
+        invalidIndex(index);
+    const QModelIndex item = m_model.index(index);
+    m_selection.setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+}
+
+QString ListBox::text() const {
+    const int index = listIndex();
+    return index == None ? QString() : list(index);
+}
+
+int ListBox::findString(const QString& prefix, int start) const {
+    const QStringList all = m_model.stringList();
+    const int count = static_cast<int>(all.size());
+    if (count == 0)
+        return None;
+    const int first = (start < 0 || start >= count) ? 0 : start + 1;
+    for (int n = 0; n < count; ++n) {
+        const int i = (first + n) % count;
+        if (all.at(i).startsWith(prefix, Qt::CaseInsensitive))
+            return i;
+    }
+    return None;
+}
+
+int ListBox::findStringExact(const QString& text) const {
+    const QStringList all = m_model.stringList();
+    const qsizetype at = all.indexOf(text);
+    return at < 0 ? None : static_cast<int>(at);
+}

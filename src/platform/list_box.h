@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QItemSelectionModel>
+#include <QObject>
+#include <QStringList>
+#include <QStringListModel>
+
+class QListView;
+
+// The list control the program's windows use: unsorted, single selection, items
+// counted and indexed as signed 16-bit numbers (so at most 32767 items). Its text
+// is the selected item's text, or empty when nothing is selected; its selected
+// index is -1 when nothing is selected.
+//
+// The items and the selection live here, not in a widget, so the logic that reads
+// and writes lists runs without a window; a QListView shows them (bindView).
+class ListBox : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int MaxItems = 32767;
+    static constexpr int None = -1;
+
+    explicit ListBox(QObject* parent = nullptr);
+
+    // Shows this list in `view`: single selection, not editable.
+    void bindView(QListView* view);
+
+    int listCount() const;
+    QString list(int index) const;
+    QStringList items() const;
+
+    // Appends an item at the end. Throws RunTimeError when the list is full.
+    void addItem(const QString& text);
+    // Replaces every item, keeping at most MaxItems; returns how many were kept.
+    int setItems(const QStringList& items);
+    // Throws RunTimeError when index is out of range.
+    void removeItem(int index);
+    void clear();
+
+    int listIndex() const;
+    // -1 clears the selection; anything else out of range throws RunTimeError.
+    void setListIndex(int index);
+    QString text() const;
+
+    // First item, searching from the one after `start` and wrapping round (-1:
+    // from the first), whose text begins with `prefix`, letter case ignored; -1
+    // when none does.
+    int findString(const QString& prefix, int start = None) const;
+    // First item whose text equals `text` exactly (letter case counts); -1 when none.
+    int findStringExact(const QString& text) const;
+
+signals:
+    void changed();
+
+private:
+    QStringListModel m_model;
+    QItemSelectionModel m_selection;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// The one error type of the program: a number and a description. Every failing
+// operation (the client link, a list file, loading a window) throws it; the
+// handler that started the work reports it (see error_report.h).
+class RunTimeError : public std::runtime_error {
+public:
+    RunTimeError(int number, const QString& description)
+        : std::runtime_error(description.toStdString()), m_number(number),
+          m_description(description) {}
+
+    int number() const { return m_number; }
+    const QString& description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+// Error numbers the program raises itself (the client link uses the client's own
+// codes).
+namespace ErrorNumber {
+inline constexpr int Internal = 51;
+inline constexpr int FileNotFound = 53;
+inline constexpr int BadFileMode = 54;
+inline constexpr int PermissionDenied = 70;
+inline constexpr int PathFileAccess = 75;
+inline constexpr int ListFull = 7;
+} // namespace ErrorNumber

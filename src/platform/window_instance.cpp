@@ -1,0 +1,78 @@
+#include "window_instance.h"
+
+#include "run_time_error.h"
+#include "units.h"
+
+#include <QMdiArea>
+
+MdiChildForm::MdiChildForm(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+void MdiChildForm::Move(int leftTwips, int topTwips) {
+    QWidget* frame = parentWidget() ? parentWidget() : this;
+    frame->move(Units::twipsToPixels(leftTwips), Units::twipsToPixels(topTwips));
+}
+
+void MdiChildForm::setClientSizeTwips(int width, int height) {
+    setFixedSize(Units::twipsSize(width, height));
+}
+
+WindowInstanceBase::WindowInstanceBase(QMdiArea* area, Factory factory)
+    : m_area(area), m_factory(std::move(factory)) {}
+
+WindowInstanceBase::~WindowInstanceBase() = default;
+
+MdiChildForm& WindowInstanceBase::reachForm() {
+    if (m_form)
+        return *m_form;
+
+    std::unique_ptr<MdiChildForm> form = m_factory();
+    // A fixed single border with a system menu and a close box, and neither a
+    // minimise nor a maximise button.
+    auto* sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                               Qt::WindowCloseButtonHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setOption(QMdiSubWindow::RubberBandResize, false);
+    MdiChildForm* raw = form.release();
+    sub->setWidget(raw);
+    sub->setWindowTitle(raw->windowTitle());
+    sub->setWindowIcon(raw->windowIcon());
+    m_area->addSubWindow(sub);
+    m_subWindow = sub;
+    m_form = raw;
+
+    try {
+        raw->Form_Load();
+    } catch (...) {
+        // A window whose load step failed is not loaded.
+        m_form = nullptr;
+        m_subWindow = nullptr;
+        delete sub;
+        throw;
+    }
+    if (!m_form) // closed while it was loading
+        throw RunTimeError(ErrorNumber::Internal,
+                           QStringLiteral("The window was closed while it was loading."));
+    sub->setWindowTitle(raw->windowTitle());
+    sub->adjustSize();
+    sub->setFixedSize(sub->size());
+    sub->show();
+    return *raw;
+}
+
+void WindowInstanceBase::show() {
+    reachForm();
+    m_subWindow->show();
+    m_area->setActiveSubWindow(m_subWindow);
+    m_subWindow->raise();
+}
+
+void WindowInstanceBase::unload() {
+    if (m_subWindow)
+        m_subWindow->close();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+// The client link: exactly what the program uses of the calling client's
+// automation interface. Every operation may throw RunTimeError (a number and a
+// description).
+
+// Attachment statuses raised by AttachmentStatus.
+namespace AttachStatus {
+inline constexpr int Unknown = -1;
+inline constexpr int Success = 0;
+inline constexpr int PendingAuthorization = 1;
+inline constexpr int Refused = 2;
+inline constexpr int NotAvailable = 3;
+inline constexpr int Available = 4;
+} // namespace AttachStatus
+
+// Call statuses raised by CallStatus and read from a call.
+namespace CallStatusCode {
+inline constexpr int Unknown = -1;
+inline constexpr int Ringing = 4;
+inline constexpr int InProgress = 5;
+} // namespace CallStatusCode
+
+class SkypeClient {
+public:
+    virtual ~SkypeClient() = default;
+    virtual bool isRunning() = 0;
+};
+
+class SkypeUser {
+public:
+    virtual ~SkypeUser() = default;
+    virtual QString handle() = 0;
+    // A profile property by name: FullName, Sex, Country, City, Birthday, About,
+    // PhoneMobile, PhoneHome, PhoneOffice, DisplayName. Text properties come as
+    // text, Sex as a number (-1 unknown, 0 male, 1 female), Birthday as a date
+    // (null when unset).
+    virtual QVariant property(const QString& name) = 0;
+};
+
+class SkypeCall {
+public:
+    virtual ~SkypeCall() = default;
+    virtual QString partnerHandle() = 0;
+    virtual int status() = 0;
+    virtual void answer() = 0;
+    virtual void startVideoSend() = 0;
+};
+
+using SkypeUserPtr = std::shared_ptr<SkypeUser>;
+using SkypeCallPtr = std::shared_ptr<SkypeCall>;
+
+// One automation object. A new one is unattached; only an attached one raises
+// events.
+class Automation : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Protocol = 5;
+
+    using QObject::QObject;
+
+    virtual SkypeClient& client() = 0;
+    virtual void attach(int protocol, bool wait) = 0;
+    // The client's contact list, in the client's own order.
+    virtual QList<SkypeUserPtr> friends() = 0;
+    virtual SkypeUserPtr user(const QString& handle) = 0;
+
+signals:
+    void AttachmentStatus(int status);
+    void CallStatus(SkypeCallPtr call, int status);
+};
+
+class AutomationFactory {
+public:
+    virtual ~AutomationFactory() = default;
+    // A new, unattached automation object. Throws when none can be made.
+    virtual std::unique_ptr<Automation> create() = 0;
+};
+
+Q_DECLARE_METATYPE(SkypeCallPtr)

@@ -1,0 +1,153 @@
+#include "fakes/fake_client.h"
+#include "fakes/recorders.h"
+#include "platform/error_report.h"
+#include "platform/message_box.h"
+#include "skype/attachment.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kStartClient = QStringLiteral("Please start your Skype client first.");
+const QString kAttached =
+    QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
+const QString kRefused =
+    QStringLiteral("Unfortunately, Pellorin could not attached itself to your Skype client.");
+
+struct AttachFixture : ::testing::Test {
+    FakeClient client;
+    FakeAutomationFactory factory{client};
+    RecordingMessageBox boxes;
+    Attachment attachment{factory, boxes};
+
+    // The attach command as the menu runs it: failures go to the run-time box.
+    void attachCommand() {
+        runHandler(boxes, [this] { attachment.mnuAttach_Click(); });
+    }
+};
+
+TEST_F(AttachFixture, NoObjectUntilTheFirstAttachCommand) {
+    EXPECT_EQ(attachment.oSkype(), nullptr);
+    EXPECT_TRUE(client.log.empty());
+}
+
+TEST_F(AttachFixture, ClientNotRunningShowsOnlyTheStartMessage) {
+    client.running = false;
+    attachCommand();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], (RecordingMessageBox::Shown{kStartClient, 64, "Pellorin"}));
+    EXPECT_EQ(client.count("attach 5 1"), 0);
+    EXPECT_NE(attachment.oSkype(), nullptr); // keeps the new, unattached object
+}
+
+// Each row: the statuses the client raises on the successive attach requests,
+// the attach requests expected, and the boxes expected.
+struct OutcomeRow {
+    const char* name;
+    std::deque<std::vector<int>> outcomes;
+    int attachRequests;
+    std::vector<RecordingMessageBox::Shown> boxes;
+};
+
+class AttachOutcomes : public AttachFixture, public ::testing::WithParamInterface<OutcomeRow> {};
+
+TEST_P(AttachOutcomes, ReportsTheOutcome) {
+    client.attachOutcomes = GetParam().outcomes;
+    attachCommand();
+    EXPECT_EQ(client.count("attach 5 1"), GetParam().attachRequests);
+    EXPECT_EQ(boxes.shown, GetParam().boxes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, AttachOutcomes,
+    ::testing::Values(
+        OutcomeRow{"attached", {{0}}, 1, {{kAttached, 64, "Pellorin"}}},
+        OutcomeRow{"pendingThenAttached", {{1}, {0}}, 2, {{kAttached, 64, "Pellorin"}}},
+        OutcomeRow{"refused", {{2}}, 1, {{kRefused, 48, "Pellorin"}}},
+        OutcomeRow{"pendingThenRefused", {{1}, {2}}, 2, {{kRefused, 48, "Pellorin"}}},
+        OutcomeRow{"otherStatusesSilent", {{3, 4, -1, 7, 0x7fffffff}}, 1, {}},
+        OutcomeRow{"noStatusAtAll", {}, 1, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AttachStatusHandler, FailingRepeatedAttachShowsTheErrorBoxTitledWithItsNumber) {
+    for (int number : {68, -2147467259, 0}) {
+        FakeClient client;
+        FakeAutomationFactory factory{client};
+        RecordingMessageBox boxes;
+        Attachment attachment{factory, boxes};
+        client.attachOutcomes = {{1}};
+        client.failOn("attach", RunTimeError(number, "Access denied by the client"), 1, 1);
+        attachment.mnuAttach_Click(); // the status handler traps the failure itself
+        EXPECT_EQ(client.count("attach 5 1"), 1);
+        EXPECT_EQ(client.count("FAILED attach 5 1"), 1);
+        ASSERT_EQ(boxes.shown.size(), 1u) << number;
+        EXPECT_EQ(boxes.shown[0],
+                  (RecordingMessageBox::Shown{"An error has occured: \r\n\r\nAccess denied by the client",
+                                              48, QString::number(number)}));
+        EXPECT_EQ(attachment.oSkype(), client.created.back().data());
+    }
+}
+
+TEST_F(AttachFixture, FailingAttachCommandIsReportedAndTheProgramGoesOn) {
+    client.failOn("isRunning", RunTimeError(429, "ActiveX component can't create object"), 1);
+    attachCommand();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], (RecordingMessageBox::Shown{
+                                  "Run-time error '429':\r\n\r\nActiveX component can't create object",
+                                  48, "Pellorin"}));
+    // The next command works.
+    client.attachOutcomes = {{0}};
+    attachCommand();
+    EXPECT_EQ(boxes.shown.back().text, kAttached);
+}
+
+TEST_F(AttachFixture, CreateFailureKeepsThePreviousObject) {
+    attachCommand();
+    Automation* first = attachment.oSkype();
+    client.failOn("create", RunTimeError(429, "no library"), 1);
+    attachCommand();
+    EXPECT_EQ(attachment.oSkype(), first);
+    EXPECT_EQ(boxes.shown.back().title, "Pellorin");
+}
+
+TEST_F(AttachFixture, ASecondAttachReplacesTheFirstObjectAndItsEvents) {
+    int callEvents = 0;
+    QObject::connect(&attachment, &Attachment::callStatus, [&](SkypeCallPtr, int) { ++callEvents; });
+    attachCommand();
+    QPointer<FakeAutomation> first = client.created.back();
+    attachCommand();
+    QPointer<FakeAutomation> second = client.created.back();
+    ASSERT_NE(first, second);
+    EXPECT_EQ(attachment.oSkype(), second.data());
+
+    boxes.shown.clear();
+    if (first) {
+        first->raiseAttachmentStatus(0);
+        first->raiseCallStatus(client.makeCall("bob"), 4);
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(callEvents, 0);
+
+    second->raiseCallStatus(client.makeCall("bob"), 4);
+    EXPECT_EQ(callEvents, 1);
+}
+
+TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {
+    RecordingMessageBox boxes;
+    int stepsDone = 0;
+    const bool ok = runHandler(boxes, [&] {
+        ++stepsDone;
+        throw RunTimeError(75, "Path/File access error");
+        ++stepsDone; // NOLINT: never reached
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(stepsDone, 1);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], (RecordingMessageBox::Shown{
+                                  "Run-time error '75':\r\n\r\nPath/File access error", 48,
+                                  "Pellorin"}));
+    EXPECT_TRUE(runHandler(boxes, [] {}));
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+} // namespace
