@@ -104,13 +104,17 @@ void frmMain::MDIForm_Load() {
     });
 }
 
-Automation* frmMain::oSkype() const { return m_attachment->oSkype(); }
+Automation* frmMain::oSkype() const {
+    return m_attachment->oSkype();
+}
 
 void frmMain::mnuAttach_Click() {
     runHandler(m_services.messages, [this] { m_attachment->mnuAttach_Click(); });
 }
 
-void frmMain::oSkype_AttachmentStatus(int status) { m_attachment->oSkype_AttachmentStatus(status); }
+void frmMain::oSkype_AttachmentStatus(int status) {
+    m_attachment->oSkype_AttachmentStatus(status);
+}
 
 void frmMain::oSkype_CallStatus(SkypeCallPtr call, int status) {
     Q_UNUSED(call);

@@ -24,7 +24,9 @@ void ListBox::bindView(QListView* view) {
     view->setUniformItemSizes(true);
 }
 
-int ListBox::listCount() const { return m_model.rowCount(); }
+int ListBox::listCount() const {
+    return m_model.rowCount();
+}
 
 QString ListBox::list(int index) const {
     if (index < 0 || index >= listCount())
@@ -32,14 +34,16 @@ QString ListBox::list(int index) const {
     return m_model.index(index).data(Qt::DisplayRole).toString();
 }
 
-QStringList ListBox::items() const { return m_model.stringList(); }
+QStringList ListBox::items() const {
+    return m_model.stringList();
+}
 
 void ListBox::addItem(const QString& text) {
     const int row = listCount();
     if (row >= MaxItems)
-        throw RunTimeError(ErrorNumber::ListFull,
-                           QStringLiteral("The list is full: it holds at most %1 entries.")
-                               .arg(MaxItems));
+        throw RunTimeError(
+            ErrorNumber::ListFull,
+            QStringLiteral("The list is full: it holds at most %1 entries.").arg(MaxItems));
     m_model.insertRows(row, 1);
     m_model.setData(m_model.index(row), text);
     emit changed();

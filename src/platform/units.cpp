@@ -13,11 +13,17 @@ double screenDpi() {
     return dpi > 0 ? dpi : 96.0;
 }
 
-double twipsPerPixel() { return TwipsPerInch / screenDpi(); }
+double twipsPerPixel() {
+    return TwipsPerInch / screenDpi();
+}
 
-int twipsToPixels(int twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
+int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel()));
+}
 
-int pixelsToTwips(int pixels) { return static_cast<int>(std::lround(pixels * twipsPerPixel())); }
+int pixelsToTwips(int pixels) {
+    return static_cast<int>(std::lround(pixels * twipsPerPixel()));
+}
 
 QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),

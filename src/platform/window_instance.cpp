@@ -3,7 +3,34 @@
 #include "run_time_error.h"
 #include "units.h"
 
+#include <QCloseEvent>
 #include <QMdiArea>
+
+namespace {
+
+// The frame around a child window. A closed window counts as unloaded at once,
+// although Qt deletes it a moment later.
+class ChildFrame : public QMdiSubWindow {
+public:
+    ChildFrame(std::function<void()> onClosed)
+        : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+          m_onClosed(std::move(onClosed)) {}
+
+    void forget() { m_onClosed = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        QMdiSubWindow::closeEvent(event);
+        if (event->isAccepted() && m_onClosed)
+            m_onClosed();
+    }
+
+private:
+    std::function<void()> m_onClosed;
+};
+
+} // namespace
 
 MdiChildForm::MdiChildForm(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
@@ -24,7 +51,10 @@ void MdiChildForm::setClientSizeTwips(int width, int height) {
 WindowInstanceBase::WindowInstanceBase(QMdiArea* area, Factory factory)
     : m_area(area), m_factory(std::move(factory)) {}
 
-WindowInstanceBase::~WindowInstanceBase() = default;
+WindowInstanceBase::~WindowInstanceBase() {
+    if (m_subWindow)
+        static_cast<ChildFrame*>(m_subWindow.data())->forget();
+}
 
 MdiChildForm& WindowInstanceBase::reachForm() {
     if (m_form)
@@ -33,9 +63,10 @@ MdiChildForm& WindowInstanceBase::reachForm() {
     std::unique_ptr<MdiChildForm> form = m_factory();
     // A fixed single border with a system menu and a close box, and neither a
     // minimise nor a maximise button.
-    auto* sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                               Qt::WindowCloseButtonHint);
+    auto* sub = new ChildFrame([this] {
+        m_form = nullptr;
+        m_subWindow = nullptr;
+    });
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
     MdiChildForm* raw = form.release();
@@ -73,6 +104,6 @@ void WindowInstanceBase::show() {
 }
 
 void WindowInstanceBase::unload() {
-    if (m_subWindow)
-        m_subWindow->close();
+    if (QMdiSubWindow* sub = m_subWindow)
+        sub->close();
 }

@@ -59,7 +59,8 @@ private:
 template <class Form> class WindowInstance : public WindowInstanceBase {
 public:
     WindowInstance(QMdiArea* area, std::function<std::unique_ptr<Form>()> factory)
-        : WindowInstanceBase(area, [factory] { return std::unique_ptr<MdiChildForm>(factory()); }) {}
+        : WindowInstanceBase(area, [factory] { return std::unique_ptr<MdiChildForm>(factory()); }) {
+    }
 
     Form& reach() { return static_cast<Form&>(reachForm()); }
     // The window when it is loaded, else null; never loads it.

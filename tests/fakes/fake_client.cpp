@@ -49,8 +49,7 @@ void FakeClient::addContacts(const QStringList& handles) {
         contacts.append({handle, {}});
 }
 
-void FakeClient::failOn(const QString& operation, const RunTimeError& error, int times,
-                        int after) {
+void FakeClient::failOn(const QString& operation, const RunTimeError& error, int times, int after) {
     m_failures[operation].push_back({error, times, after});
 }
 
@@ -93,8 +92,7 @@ int FakeClient::count(const QString& logLine) const {
     return static_cast<int>(std::count(log.begin(), log.end(), logLine));
 }
 
-FakeAutomation::FakeAutomation(FakeClient& client)
-    : m_client(client), m_clientObject(client) {}
+FakeAutomation::FakeAutomation(FakeClient& client) : m_client(client), m_clientObject(client) {}
 
 bool FakeAutomation::ClientObject::isRunning() {
     m_client.perform(QStringLiteral("isRunning"));

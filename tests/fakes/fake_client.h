@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skype/automation.h"
 #include "platform/run_time_error.h"
+#include "skype/automation.h"
 
 #include <QHash>
 #include <QPointer>
@@ -65,12 +65,12 @@ public:
     void addContacts(const QStringList& handles);
     // Makes the named operation throw `error`, `times` times (-1: always), after
     // letting the first `after` calls through.
-    void failOn(const QString& operation, const RunTimeError& error, int times = -1,
-                int after = 0);
+    void failOn(const QString& operation, const RunTimeError& error, int times = -1, int after = 0);
     // Throws when the operation is set to fail; logs it otherwise.
     void perform(const QString& operation, const QString& detail = QString());
 
-    std::shared_ptr<FakeCall> makeCall(const QString& partner, int status = CallStatusCode::Ringing);
+    std::shared_ptr<FakeCall> makeCall(const QString& partner,
+                                       int status = CallStatusCode::Ringing);
     // Raises CallStatus on every live automation object that is attached.
     void raiseCallStatus(const std::shared_ptr<FakeCall>& call, int status);
     // Raises AttachmentStatus on one object.
@@ -101,7 +101,9 @@ public:
 
     bool attached() const { return m_attached; }
     void raiseAttachmentStatus(int status);
-    void raiseCallStatus(SkypeCallPtr call, int status) { emit CallStatus(std::move(call), status); }
+    void raiseCallStatus(SkypeCallPtr call, int status) {
+        emit CallStatus(std::move(call), status);
+    }
 
 private:
     class ClientObject : public SkypeClient {

@@ -60,13 +60,13 @@ TEST_P(AttachOutcomes, ReportsTheOutcome) {
 
 INSTANTIATE_TEST_SUITE_P(
     Statuses, AttachOutcomes,
-    ::testing::Values(
-        OutcomeRow{"attached", {{0}}, 1, {{kAttached, 64, "Pellorin"}}},
-        OutcomeRow{"pendingThenAttached", {{1}, {0}}, 2, {{kAttached, 64, "Pellorin"}}},
-        OutcomeRow{"refused", {{2}}, 1, {{kRefused, 48, "Pellorin"}}},
-        OutcomeRow{"pendingThenRefused", {{1}, {2}}, 2, {{kRefused, 48, "Pellorin"}}},
-        OutcomeRow{"otherStatusesSilent", {{3, 4, -1, 7, 0x7fffffff}}, 1, {}},
-        OutcomeRow{"noStatusAtAll", {}, 1, {}}),
+    ::testing::Values(OutcomeRow{"attached", {{0}}, 1, {{kAttached, 64, "Pellorin"}}},
+                      OutcomeRow{
+                          "pendingThenAttached", {{1}, {0}}, 2, {{kAttached, 64, "Pellorin"}}},
+                      OutcomeRow{"refused", {{2}}, 1, {{kRefused, 48, "Pellorin"}}},
+                      OutcomeRow{"pendingThenRefused", {{1}, {2}}, 2, {{kRefused, 48, "Pellorin"}}},
+                      OutcomeRow{"otherStatusesSilent", {{3, 4, -1, 7, 0x7fffffff}}, 1, {}},
+                      OutcomeRow{"noStatusAtAll", {}, 1, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AttachStatusHandler, FailingRepeatedAttachShowsTheErrorBoxTitledWithItsNumber) {
@@ -81,9 +81,9 @@ TEST(AttachStatusHandler, FailingRepeatedAttachShowsTheErrorBoxTitledWithItsNumb
         EXPECT_EQ(client.count("attach 5 1"), 1);
         EXPECT_EQ(client.count("FAILED attach 5 1"), 1);
         ASSERT_EQ(boxes.shown.size(), 1u) << number;
-        EXPECT_EQ(boxes.shown[0],
-                  (RecordingMessageBox::Shown{"An error has occured: \r\n\r\nAccess denied by the client",
-                                              48, QString::number(number)}));
+        EXPECT_EQ(boxes.shown[0], (RecordingMessageBox::Shown{
+                                      "An error has occured: \r\n\r\nAccess denied by the client",
+                                      48, QString::number(number)}));
         EXPECT_EQ(attachment.oSkype(), client.created.back().data());
     }
 }
@@ -92,9 +92,10 @@ TEST_F(AttachFixture, FailingAttachCommandIsReportedAndTheProgramGoesOn) {
     client.failOn("isRunning", RunTimeError(429, "ActiveX component can't create object"), 1);
     attachCommand();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], (RecordingMessageBox::Shown{
-                                  "Run-time error '429':\r\n\r\nActiveX component can't create object",
-                                  48, "Pellorin"}));
+    EXPECT_EQ(
+        boxes.shown[0],
+        (RecordingMessageBox::Shown{
+            "Run-time error '429':\r\n\r\nActiveX component can't create object", 48, "Pellorin"}));
     // The next command works.
     client.attachOutcomes = {{0}};
     attachCommand();
@@ -112,7 +113,8 @@ TEST_F(AttachFixture, CreateFailureKeepsThePreviousObject) {
 
 TEST_F(AttachFixture, ASecondAttachReplacesTheFirstObjectAndItsEvents) {
     int callEvents = 0;
-    QObject::connect(&attachment, &Attachment::callStatus, [&](SkypeCallPtr, int) { ++callEvents; });
+    QObject::connect(&attachment, &Attachment::callStatus,
+                     [&](SkypeCallPtr, int) { ++callEvents; });
     attachCommand();
     QPointer<FakeAutomation> first = client.created.back();
     attachCommand();
@@ -143,9 +145,9 @@ TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {
     EXPECT_FALSE(ok);
     EXPECT_EQ(stepsDone, 1);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], (RecordingMessageBox::Shown{
-                                  "Run-time error '75':\r\n\r\nPath/File access error", 48,
-                                  "Pellorin"}));
+    EXPECT_EQ(boxes.shown[0],
+              (RecordingMessageBox::Shown{"Run-time error '75':\r\n\r\nPath/File access error", 48,
+                                          "Pellorin"}));
     EXPECT_TRUE(runHandler(boxes, [] {}));
     EXPECT_EQ(boxes.shown.size(), 1u);
 }

@@ -1,0 +1,261 @@
+#include "app/frm_main.h"
+#include "fakes/fake_client.h"
+#include "fakes/recorders.h"
+#include "platform/run_time_error.h"
+#include "platform/window_instance.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// A child window that counts its loads and can be told to fail loading.
+class ProbeForm : public MdiChildForm {
+public:
+    explicit ProbeForm(int* loads, bool failLoad = false) : m_loads(loads), m_fail(failLoad) {
+        setWindowTitle(QStringLiteral("Probe"));
+        setClientSizeTwips(3000, 1500);
+    }
+    void Form_Load() override {
+        Move(0, 0);
+        ++*m_loads;
+        if (m_fail)
+            throw RunTimeError(53, QStringLiteral("File not found"));
+    }
+
+private:
+    int* m_loads;
+    bool m_fail;
+};
+
+struct Harness {
+    FakeClient client;
+    FakeAutomationFactory factory{client};
+    RecordingMessageBox boxes;
+    RecordingShellOpen shell;
+    RecordingPause pause;
+    frmMain window{AppServices{boxes, shell, pause, factory, QDir::tempPath()}};
+
+    QAction* action(const char* name) {
+        auto* a = window.findChild<QAction*>(QLatin1String(name));
+        if (!a)
+            qFatal("no action %s", name);
+        return a;
+    }
+};
+
+// One row of the menu tree: name, caption, level, kind.
+QStringList menuRows(const QList<QAction*>& actions, int level) {
+    QStringList rows;
+    for (QAction* a : actions) {
+        const QString kind = a->isSeparator() ? "separator"
+                             : a->menu()      ? (level == 0 ? "menu" : "submenu")
+                                              : "command";
+        rows << QStringLiteral("%1|%2|%3|%4")
+                    .arg(a->objectName(), a->isSeparator() ? "-" : a->text())
+                    .arg(level)
+                    .arg(kind);
+        if (a->menu())
+            rows << menuRows(a->menu()->actions(), level + 1);
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+private slots:
+    void promptComesBeforeTheWindow();
+    void menuTreeIsExact();
+    void menuItemsAreEnabledWithoutChecksOrShortcuts();
+    void attachCommandFromTheMenu();
+    void failingAttachCommandIsReportedAndTheProgramGoesOn();
+    void homePageOpensMaximisedWithoutLookingAtTheResult();
+    void windowInstanceLoadsOnceAndReloadsAfterClose();
+    void windowWhoseLoadFailsIsNotLoaded();
+    void exitUnloadsEveryWindowAndEndsTheProgram();
+    void closingTheMainWindowUnloadsTheChildrenFirst();
+};
+
+void TestFrmMain::promptComesBeforeTheWindow() {
+    Harness h;
+    bool visibleDuringPrompt = true;
+    h.boxes.onShow = [&](const RecordingMessageBox::Shown&) {
+        visibleDuringPrompt = h.window.isVisible();
+    };
+    h.window.MDIForm_Load();
+    h.window.show();
+    QCOMPARE(h.boxes.shown.size(), size_t(1));
+    QCOMPARE(h.boxes.shown[0].text,
+             QStringLiteral("Please attach Pellorin to your Skype client first before using any "
+                            "features,\r\nby clicking on File > Attach to Skype"));
+    QCOMPARE(h.boxes.shown[0].style, 64);
+    QCOMPARE(h.boxes.shown[0].title, QStringLiteral("Pellorin"));
+    QVERIFY(!visibleDuringPrompt);
+    QCOMPARE(h.window.windowTitle(), QStringLiteral("Pellorin v0.2b"));
+    // Nothing attaches by itself.
+    QCOMPARE(h.window.oSkype(), nullptr);
+    QVERIFY(h.client.log.empty());
+}
+
+void TestFrmMain::menuTreeIsExact() {
+    Harness h;
+    const QStringList expected = {
+        "mnuFile|&File|0|menu",
+        "mnuAttach|&Attach to Skype|1|command",
+        "mnuSep1|-|1|separator",
+        "mnuExit|E&xit|1|command",
+        "mnuOptions|Options|0|menu",
+        "mnuLists|Lists|1|submenu",
+        "mnuCallOnlyAutoAnswerList|Calls List|2|command",
+        "mnuVideoCallsList|Video Calls List|2|command",
+        "mnuSep5|-|1|separator",
+        "mnuLogo|Logo|1|submenu",
+        "mnuShowLogo|Show Logo|2|command",
+        "mnuHideLogo|Hide Logo|2|command",
+        "mnuViewMenu|View|0|menu",
+        "mnuSkypeContacts|Skype Contacts|1|command",
+        "mnuSep2|-|1|separator",
+        "mnuMinimizeToTray|Minimize to Tray|1|command",
+        "mnuHelp|Help|0|menu",
+        "mnuHomePage|Pellorin Home Page|1|command",
+        "mnuSep3|-|1|separator",
+        "mnuAbout|About|1|command",
+    };
+    QCOMPARE(menuRows(h.window.menuBar()->actions(), 0), expected);
+}
+
+void TestFrmMain::menuItemsAreEnabledWithoutChecksOrShortcuts() {
+    Harness h;
+    const auto actions = h.window.findChildren<QAction*>();
+    for (QAction* a : actions) {
+        if (a->objectName().isEmpty() || !a->objectName().startsWith("mnu"))
+            continue;
+        QVERIFY2(a->isEnabled() && a->isVisible(), qPrintable(a->objectName()));
+        QVERIFY2(!a->isCheckable(), qPrintable(a->objectName()));
+        QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
+    }
+}
+
+void TestFrmMain::attachCommandFromTheMenu() {
+    Harness h;
+    h.client.running = false;
+    h.action("mnuAttach")->trigger();
+    QCOMPARE(h.boxes.texts(), QStringList{"Please start your Skype client first."});
+
+    h.client.running = true;
+    h.client.attachOutcomes = {{1}, {0}};
+    h.action("mnuAttach")->trigger();
+    QCOMPARE(h.client.count("attach 5 1"), 2);
+    QCOMPARE(h.boxes.shown.back().text,
+             QStringLiteral("Pellorin has successfully attached itself to your Skype client."));
+}
+
+void TestFrmMain::failingAttachCommandIsReportedAndTheProgramGoesOn() {
+    Harness h;
+    h.window.show();
+    h.client.failOn("attach", RunTimeError(-2147220992, "Connection refused"), 1);
+    h.action("mnuAttach")->trigger();
+    QCOMPARE(h.boxes.shown.size(), size_t(1));
+    QCOMPARE(h.boxes.shown[0].text,
+             QStringLiteral("Run-time error '-2147220992':\r\n\r\nConnection refused"));
+    QCOMPARE(h.boxes.shown[0].style, 48);
+    QCOMPARE(h.boxes.shown[0].title, QStringLiteral("Pellorin"));
+    QVERIFY(h.window.isVisible());
+    QVERIFY(h.window.oSkype() != nullptr); // the new object stays
+
+    h.client.attachOutcomes = {{0}};
+    h.action("mnuAttach")->trigger();
+    QCOMPARE(h.boxes.shown.size(), size_t(2));
+}
+
+void TestFrmMain::homePageOpensMaximisedWithoutLookingAtTheResult() {
+    Harness h;
+    h.action("mnuHomePage")->trigger();
+    QCOMPARE(h.shell.opened.size(), size_t(1));
+    QCOMPARE(h.shell.opened[0].address, QStringLiteral("https://pellorin.example/"));
+    QVERIFY(h.shell.opened[0].maximised);
+    QVERIFY(h.boxes.shown.empty());
+}
+
+void TestFrmMain::windowInstanceLoadsOnceAndReloadsAfterClose() {
+    Harness h;
+    h.window.show();
+    int loads = 0;
+    WindowInstance<ProbeForm> probe(h.window.mdiArea(),
+                                    [&] { return std::make_unique<ProbeForm>(&loads); });
+    QVERIFY(!probe.isLoaded());
+    QCOMPARE(probe.loaded(), nullptr);
+    ProbeForm& first = probe.reach();
+    probe.show();
+    QCOMPARE(&probe.reach(), &first);
+    QCOMPARE(loads, 1);
+    QCOMPARE(h.window.mdiArea()->subWindowList().size(), 1);
+
+    QMdiSubWindow* sub = probe.subWindow();
+    QCOMPARE(sub->pos(), QPoint(0, 0));
+    QVERIFY(sub->isVisible());
+    QVERIFY(!(sub->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(sub->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(sub->minimumSize(), sub->maximumSize());
+
+    probe.unload();
+    QVERIFY(!probe.isLoaded());
+    QTRY_COMPARE(h.window.mdiArea()->subWindowList().size(), 0);
+    probe.reach();
+    QCOMPARE(loads, 2);
+}
+
+void TestFrmMain::windowWhoseLoadFailsIsNotLoaded() {
+    Harness h;
+    int loads = 0;
+    WindowInstance<ProbeForm> probe(h.window.mdiArea(),
+                                    [&] { return std::make_unique<ProbeForm>(&loads, true); });
+    bool threw = false;
+    try {
+        probe.reach();
+    } catch (const RunTimeError& e) {
+        threw = e.number() == 53;
+    }
+    QVERIFY(threw);
+    QVERIFY(!probe.isLoaded());
+    QCOMPARE(h.window.mdiArea()->subWindowList().size(), 0);
+}
+
+void TestFrmMain::exitUnloadsEveryWindowAndEndsTheProgram() {
+    Harness h;
+    h.window.show();
+    int loads = 0;
+    WindowInstance<ProbeForm> a(h.window.mdiArea(),
+                                [&] { return std::make_unique<ProbeForm>(&loads); });
+    WindowInstance<ProbeForm> b(h.window.mdiArea(),
+                                [&] { return std::make_unique<ProbeForm>(&loads); });
+    a.reach();
+    b.reach();
+    QSignalSpy ended(&h.window, &frmMain::programEnded);
+    h.action("mnuExit")->trigger();
+    QVERIFY(!a.isLoaded());
+    QVERIFY(!b.isLoaded());
+    QVERIFY(!h.window.isVisible());
+    QCOMPARE(ended.size(), 1);
+}
+
+void TestFrmMain::closingTheMainWindowUnloadsTheChildrenFirst() {
+    Harness h;
+    h.window.show();
+    int loads = 0;
+    WindowInstance<ProbeForm> a(h.window.mdiArea(),
+                                [&] { return std::make_unique<ProbeForm>(&loads); });
+    a.reach();
+    QVERIFY(h.window.close());
+    QVERIFY(!a.isLoaded());
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frm_main.moc"

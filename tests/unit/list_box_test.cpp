@@ -1,0 +1,85 @@
+#include "platform/list_box.h"
+#include "platform/run_time_error.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FindRow {
+    QStringList items;
+    QString prefix;
+    int start;
+    int found;
+};
+
+class ListBoxFindString : public ::testing::TestWithParam<FindRow> {};
+
+TEST_P(ListBoxFindString, FirstItemBeginningWithThePrefixIgnoringCase) {
+    ListBox list;
+    list.setItems(GetParam().items);
+    EXPECT_EQ(list.findString(GetParam().prefix, GetParam().start), GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ListBoxFindString,
+    ::testing::Values(FindRow{{}, "bob", -1, -1},                  // empty list
+                      FindRow{{"alice", "bob"}, "bob", -1, 1},     // exact item
+                      FindRow{{"bobby", "bob"}, "bob", -1, 0},     // longer item first
+                      FindRow{{"Alice", "alice"}, "alice", -1, 0}, // case ignored
+                      FindRow{{"carol", "dave"}, "bob", -1, -1},   // none
+                      FindRow{{"bob", "x", "bob"}, "bob", 0, 2},   // after the start
+                      FindRow{{"bob", "x", "y"}, "bob", 1, 0},     // wraps round
+                      FindRow{{"bob", "x"}, "bob", 5, 0},          // start past the end
+                      FindRow{{"ab", "b"}, "b", -1, 1}));          // prefix, not substring
+
+TEST(ListBox, ExactFindCountsCaseAndLength) {
+    ListBox list;
+    list.setItems({"bobby", "Bob", "bob", "bob"});
+    EXPECT_EQ(list.findStringExact("bob"), 2);
+    EXPECT_EQ(list.findStringExact("Bob"), 1);
+    EXPECT_EQ(list.findStringExact("bo"), -1);
+    EXPECT_EQ(list.findStringExact(""), -1);
+}
+
+TEST(ListBox, SelectionAndText) {
+    ListBox list;
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(list.text(), QString());
+    list.setItems({"a", "", "c"});
+    EXPECT_EQ(list.listIndex(), -1);
+    list.setListIndex(2);
+    EXPECT_EQ(list.listIndex(), 2);
+    EXPECT_EQ(list.text(), "c");
+    list.setListIndex(1);
+    EXPECT_EQ(list.text(), ""); // an empty item reads like no selection
+    list.setListIndex(-1);
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_THROW(list.setListIndex(3), RunTimeError);
+    EXPECT_THROW(list.setListIndex(-2), RunTimeError);
+    EXPECT_THROW(list.removeItem(3), RunTimeError);
+    list.setListIndex(0);
+    list.removeItem(0);
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(list.items(), (QStringList{"", "c"}));
+}
+
+TEST(ListBox, HoldsAtMost32767Items) {
+    ListBox list;
+    QStringList many;
+    for (int i = 0; i < ListBox::MaxItems + 5; ++i)
+        many << QString::number(i);
+    EXPECT_EQ(list.setItems(many), ListBox::MaxItems);
+    EXPECT_EQ(list.listCount(), 32767);
+    list.setListIndex(32766);
+    try {
+        list.addItem("one more");
+        FAIL() << "a full list took another item";
+    } catch (const RunTimeError& e) {
+        EXPECT_TRUE(e.description().contains("32767"));
+    }
+    EXPECT_EQ(list.listCount(), 32767);
+    EXPECT_EQ(list.list(32766), "32766");
+    EXPECT_EQ(list.listIndex(), 32766);
+}
+
+} // namespace
