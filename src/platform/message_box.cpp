@@ -1,7 +1,10 @@
 #include "message_box.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+
+#include <algorithm>
 
 void QtMessageBoxService::show(const QString& text, int style, const QString& title) {
     QWidget* parent = m_parent ? m_parent : QApplication::activeWindow();
@@ -16,5 +19,13 @@ void QtMessageBoxService::show(const QString& text, int style, const QString& ti
                                                   : QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    // Lines are shown as written as far as they fit on a modest width; only
+    // longer ones are wrapped.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        for (const QString& line : shown.split(QLatin1Char('\n')))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        label->setMinimumWidth(std::min(widest + 8, 720));
+    }
     box.exec();
 }
