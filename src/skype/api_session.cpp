@@ -79,15 +79,15 @@ void ApiSession::attach(ApiAutomation* object, int protocol, bool wait) {
     if (!listening(object))
         m_listeners.emplace_back(object);
 
-    if (m_stage == Stage::Attached) {
-        if (clientPresent()) {
-            raiseAttachment(object, AttachStatus::Success);
-            return;
-        }
-        m_stage = Stage::Detached;
+    // Looking may find that the client went or was replaced, which resets the stage.
+    const bool present = clientPresent();
+    if (m_stage == Stage::Attached && present) {
+        raiseAttachment(object, AttachStatus::Success);
+        return;
     }
-    if (m_stage == Stage::Detached) {
-        if (!clientPresent()) {
+    if (m_stage == Stage::Attached || m_stage == Stage::Detached) {
+        m_stage = Stage::Detached;
+        if (!present) {
             raiseAttachment(object, AttachStatus::NotAvailable);
             if (wait)
                 throw notRunning();

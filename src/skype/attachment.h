@@ -14,8 +14,7 @@ class MessageBoxService;
 class Attachment : public QObject {
     Q_OBJECT
 public:
-    Attachment(AutomationFactory& factory, MessageBoxService& messages,
-               QObject* parent = nullptr);
+    Attachment(AutomationFactory& factory, MessageBoxService& messages, QObject* parent = nullptr);
     ~Attachment() override;
 
     // Creates a new automation object in oSkype (the old one's events no longer

@@ -51,10 +51,10 @@ DBusTransport::DBusTransport(const QString& address)
                          QDBusConnection::ExportAllSlots);
     m_watcher = std::make_unique<QDBusServiceWatcher>(QLatin1String(ServiceName), m_bus,
                                                       QDBusServiceWatcher::WatchForOwnerChange);
+    // The signal may be stale by the time it is handled (the client may have
+    // gone and come back meanwhile): it only prompts a fresh look.
     connect(m_watcher.get(), &QDBusServiceWatcher::serviceOwnerChanged, this,
-            [this](const QString&, const QString& oldOwner, const QString& newOwner) {
-                onOwnerChanged(oldOwner, newOwner);
-            });
+            [this] { clientPresent(); });
     clientPresent();
 }
 
@@ -74,7 +74,7 @@ bool DBusTransport::clientPresent() {
     if (!m_bus.isConnected())
         return false;
     const QDBusReply<QString> owner = m_bus.interface()->serviceOwner(QLatin1String(ServiceName));
-    m_owner = owner.isValid() ? owner.value() : QString();
+    setOwner(owner.isValid() ? owner.value() : QString());
     return !m_owner.isEmpty();
 }
 
@@ -131,10 +131,11 @@ void DBusTransport::receive(const QString& sender, const QString& line) {
     emit notification(line);
 }
 
-void DBusTransport::onOwnerChanged(const QString& oldOwner, const QString& newOwner) {
-    m_owner = newOwner;
-    if (oldOwner != newOwner)
-        emit clientChanged(!newOwner.isEmpty());
+void DBusTransport::setOwner(const QString& owner) {
+    if (owner == m_owner)
+        return;
+    m_owner = owner;
+    emit clientChanged(!owner.isEmpty());
 }
 
 #include "dbus_transport.moc"

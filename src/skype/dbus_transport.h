@@ -35,7 +35,8 @@ public:
     void receive(const QString& sender, const QString& line);
 
 private:
-    void onOwnerChanged(const QString& oldOwner, const QString& newOwner);
+    // Records who serves the API now; says so when that changed.
+    void setOwner(const QString& owner);
 
     QString m_connectionName;
     QDBusConnection m_bus;
