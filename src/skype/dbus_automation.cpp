@@ -1,30 +1,16 @@
 #include "dbus_automation.h"
 
-#include "platform/run_time_error.h"
+#include "api_automation.h"
+#include "dbus_transport.h"
 
-namespace {
+DBusAutomationFactory::DBusAutomationFactory(LinkTimeouts timeouts, QString busAddress)
+    : m_timeouts(timeouts), m_busAddress(std::move(busAddress)) {}
 
-class AbsentClient : public SkypeClient {
-public:
-    bool isRunning() override { return false; }
-};
-
-class PlaceholderAutomation : public Automation {
-public:
-    SkypeClient& client() override { return m_client; }
-    void attach(int, bool) override { notRunning(); }
-    QList<SkypeUserPtr> friends() override { notRunning(); }
-    SkypeUserPtr user(const QString&) override { notRunning(); }
-
-private:
-    [[noreturn]] static void notRunning() {
-        throw RunTimeError(-1, QStringLiteral("The calling client is not running."));
-    }
-    AbsentClient m_client;
-};
-
-} // namespace
+DBusAutomationFactory::~DBusAutomationFactory() = default;
 
 std::unique_ptr<Automation> DBusAutomationFactory::create() {
-    return std::make_unique<PlaceholderAutomation>();
+    if (!m_session)
+        m_session =
+            std::make_shared<ApiSession>(std::make_unique<DBusTransport>(m_busAddress), m_timeouts);
+    return std::make_unique<ApiAutomation>(m_session);
 }

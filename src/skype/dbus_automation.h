@@ -1,10 +1,23 @@
 #pragma once
 
+#include "api_session.h"
 #include "automation.h"
 
-// The client link over the session bus. Until the bus backend is in place, every
-// object reports the client as not running.
+#include <memory>
+
+// The client link over the session bus: the program's automation objects. All
+// objects of one factory share one session (one bus connection), opened when
+// the first object is made.
 class DBusAutomationFactory : public AutomationFactory {
 public:
+    // `busAddress` empty: the session bus.
+    explicit DBusAutomationFactory(LinkTimeouts timeouts = {}, QString busAddress = QString());
+    ~DBusAutomationFactory() override;
+
     std::unique_ptr<Automation> create() override;
+
+private:
+    LinkTimeouts m_timeouts;
+    QString m_busAddress;
+    std::shared_ptr<ApiSession> m_session;
 };

@@ -1,0 +1,391 @@
+#include "api_session.h"
+
+#include "api_automation.h"
+#include "api_call.h"
+#include "api_protocol.h"
+#include "automation.h"
+
+#include <QEventLoop>
+#include <QLoggingCategory>
+#include <QTimer>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcLink, "pellorin.link")
+
+namespace {
+
+// A line as it may be quoted in a message or a log: one line, not too long.
+QString quoted(const QString& line) {
+    constexpr qsizetype limit = 120;
+    QString shown = line.left(limit);
+    shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (line.size() > limit)
+        shown += QStringLiteral("...");
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+QString seconds(int ms) {
+    return QString::number(ms / 1000.0, 'g', 3) + QStringLiteral(" seconds");
+}
+
+RunTimeError notRunning() {
+    return RunTimeError(LinkError::NotRunning,
+                        QStringLiteral("The calling client is not running."));
+}
+
+RunTimeError transportError(const ApiTransport::Reply& reply, const QString& what, int timeoutMs) {
+    switch (reply.failure) {
+    case ApiTransport::Failure::NotRunning:
+        return notRunning();
+    case ApiTransport::Failure::Disconnected:
+        return RunTimeError(
+            LinkError::ClientQuit,
+            QStringLiteral("The calling client quit before it answered %1.").arg(what));
+    case ApiTransport::Failure::Timeout:
+        return RunTimeError(LinkError::Timeout,
+                            QStringLiteral("The calling client did not answer %1 within %2.")
+                                .arg(what, seconds(timeoutMs)));
+    default:
+        return RunTimeError(
+            LinkError::Failed,
+            QStringLiteral("The calling client could not be reached: %1").arg(reply.text));
+    }
+}
+
+} // namespace
+
+RunTimeError LinkError::unreadableReply(const QString& command, const QString& reply) {
+    return RunTimeError(LinkError::BadReply,
+                        QStringLiteral("The calling client answered %1 with %2, which Pellorin "
+                                       "cannot read.")
+                            .arg(quoted(command), quoted(reply)));
+}
+
+ApiSession::ApiSession(std::unique_ptr<ApiTransport> transport, LinkTimeouts timeouts)
+    : m_transport(std::move(transport)), m_timeouts(timeouts) {
+    connect(m_transport.get(), &ApiTransport::notification, this, &ApiSession::onNotification);
+    connect(m_transport.get(), &ApiTransport::clientChanged, this, &ApiSession::onClientChanged);
+}
+
+ApiSession::~ApiSession() = default;
+
+bool ApiSession::clientPresent() {
+    return m_transport->clientPresent();
+}
+
+void ApiSession::attach(ApiAutomation* object, int protocol, bool wait) {
+    const auto keepAlive = shared_from_this();
+    if (!listening(object))
+        m_listeners.emplace_back(object);
+
+    // Looking may find that the client went or was replaced, which resets the stage.
+    const bool present = clientPresent();
+    if (m_stage == Stage::Attached && present) {
+        raiseAttachment(object, AttachStatus::Success);
+        return;
+    }
+    if (m_stage == Stage::Attached || m_stage == Stage::Detached) {
+        m_stage = Stage::Detached;
+        if (!present) {
+            raiseAttachment(object, AttachStatus::NotAvailable);
+            if (wait)
+                throw notRunning();
+            return;
+        }
+        startHandshake(protocol);
+    }
+    // Otherwise a handshake is under way: join it, send nothing new. An attach
+    // request further out already waits for it and reports its outcome.
+    if (!wait || m_attachWaits > 0)
+        return;
+
+    ++m_attachWaits;
+    const std::unique_ptr<int, void (*)(int*)> waiting(&m_attachWaits, [](int* n) { --*n; });
+    const std::optional<Outcome> outcome = waitForHandshake(m_timeouts.attachWaitMs, true);
+    if (!outcome) {
+        if (m_stage == Stage::Attached || m_stage == Stage::Detached)
+            return; // replaced by a newer handshake, whose outcome arrives as events
+        throw RunTimeError(LinkError::Timeout,
+                           QStringLiteral("The calling client has not answered the attach "
+                                          "request within %1. When it is answered, Pellorin "
+                                          "will tell you.")
+                               .arg(seconds(m_timeouts.attachWaitMs)));
+    }
+    // Refusal is reported by its status event; a missing client is an error too.
+    if (outcome->status == AttachStatus::NotAvailable && outcome->error)
+        throw *outcome->error;
+}
+
+std::optional<ApiSession::Outcome> ApiSession::waitForHandshake(int timeoutMs, bool deliverEvents) {
+    const quint64 handshake = m_handshake;
+    std::optional<Outcome> outcome;
+    const auto finished = [&] {
+        if (!outcome && m_handshake == handshake && m_lastOutcome && m_stage != Stage::Naming &&
+            m_stage != Stage::Negotiating)
+            outcome = m_lastOutcome;
+        return outcome.has_value() || m_handshake != handshake;
+    };
+    waitUntil(finished, timeoutMs, deliverEvents);
+    return outcome;
+}
+
+void ApiSession::forget(ApiAutomation* object) {
+    std::erase_if(m_listeners, [object](const QPointer<ApiAutomation>& listener) {
+        return !listener || listener == object;
+    });
+}
+
+void ApiSession::startHandshake(int protocol) {
+    m_stage = Stage::Naming;
+    m_protocol = 0;
+    m_pendingRaised = false;
+    m_lastOutcome.reset();
+    const quint64 handshake = ++m_handshake;
+    const std::weak_ptr<ApiSession> weak = weak_from_this();
+    m_transport->send(QStringLiteral("NAME ") + QLatin1String(ApiProtocol::ApplicationName),
+                      m_timeouts.handshakeMs, [weak, handshake, protocol](const auto& reply) {
+                          const auto self = weak.lock();
+                          if (self && self->m_handshake == handshake)
+                              self->onNameReply(reply, protocol);
+                      });
+    QTimer::singleShot(m_timeouts.pendingAfterMs, this, [this, handshake] {
+        if (m_handshake == handshake && m_stage == Stage::Naming && !m_pendingRaised) {
+            m_pendingRaised = true;
+            raiseAttachmentToAll(AttachStatus::PendingAuthorization);
+        }
+    });
+}
+
+void ApiSession::onNameReply(const ApiTransport::Reply& reply, int protocol) {
+    const QString request = QStringLiteral("the attach request");
+    if (reply.failure != ApiTransport::Failure::None) {
+        const bool gone = reply.failure == ApiTransport::Failure::NotRunning ||
+                          reply.failure == ApiTransport::Failure::Disconnected;
+        finishHandshake(gone ? AttachStatus::NotAvailable : AttachStatus::Refused,
+                        transportError(reply, request, m_timeouts.handshakeMs));
+        return;
+    }
+    switch (ApiProtocol::parseNameAnswer(reply.text)) {
+    case ApiProtocol::NameAnswer::Allowed: {
+        m_stage = Stage::Negotiating;
+        emit progressed();
+        const quint64 handshake = m_handshake;
+        const std::weak_ptr<ApiSession> weak = weak_from_this();
+        m_transport->send(
+            ApiProtocol::withId(++m_nextId, QStringLiteral("PROTOCOL %1").arg(protocol)),
+            m_timeouts.commandMs, [weak, handshake](const auto& protocolReply) {
+                const auto self = weak.lock();
+                if (self && self->m_handshake == handshake)
+                    self->onProtocolReply(protocolReply);
+            });
+        return;
+    }
+    case ApiProtocol::NameAnswer::Refused:
+        finishHandshake(AttachStatus::Refused,
+                        RunTimeError(LinkError::Refused,
+                                     QStringLiteral("The calling client did not allow Pellorin "
+                                                    "to use it.")));
+        return;
+    case ApiProtocol::NameAnswer::Offline:
+        finishHandshake(AttachStatus::NotAvailable,
+                        RunTimeError(LinkError::Offline,
+                                     QStringLiteral("Nobody is signed in to the calling client.")));
+        return;
+    case ApiProtocol::NameAnswer::Malformed:
+        if (const auto error = ApiProtocol::parseError(reply.text))
+            finishHandshake(AttachStatus::Refused, RunTimeError(error->code, error->text));
+        else
+            finishHandshake(AttachStatus::Refused,
+                            LinkError::unreadableReply(QStringLiteral("NAME"), reply.text));
+        return;
+    }
+}
+
+void ApiSession::onProtocolReply(const ApiTransport::Reply& reply) {
+    if (reply.failure != ApiTransport::Failure::None) {
+        finishHandshake(
+            AttachStatus::NotAvailable,
+            transportError(reply, QStringLiteral("the protocol request"), m_timeouts.commandMs));
+        return;
+    }
+    const auto tagged = ApiProtocol::splitId(reply.text);
+    const auto version = tagged ? ApiProtocol::parseProtocol(tagged->body) : std::nullopt;
+    if (!version || *version <= 0) {
+        finishHandshake(AttachStatus::Refused,
+                        LinkError::unreadableReply(QStringLiteral("PROTOCOL"), reply.text));
+        return;
+    }
+    m_protocol = *version;
+    finishHandshake(AttachStatus::Success, std::nullopt);
+}
+
+void ApiSession::finishHandshake(int status, std::optional<RunTimeError> error) {
+    m_stage = status == AttachStatus::Success ? Stage::Attached : Stage::Detached;
+    m_lastOutcome = Outcome{status, std::move(error)};
+    raiseAttachmentToAll(status);
+    emit progressed();
+}
+
+void ApiSession::ensureAttached() {
+    if (m_stage == Stage::Attached)
+        return;
+    if (m_stage == Stage::Detached) {
+        if (!clientPresent())
+            throw notRunning();
+        startHandshake(Automation::Protocol);
+    }
+    const std::optional<Outcome> outcome = waitForHandshake(m_timeouts.attachWaitMs, false);
+    if (m_stage == Stage::Attached)
+        return;
+    if (outcome && outcome->error)
+        throw *outcome->error;
+    throw RunTimeError(LinkError::Timeout,
+                       QStringLiteral("The calling client has not allowed Pellorin to use it "
+                                      "within %1.")
+                           .arg(seconds(m_timeouts.attachWaitMs)));
+}
+
+QString ApiSession::command(const QString& command) {
+    const auto keepAlive = shared_from_this();
+    if (command.contains(QLatin1Char('\n')) || command.contains(QLatin1Char('\r')))
+        throw RunTimeError(LinkError::BadArgument,
+                           QStringLiteral("A command must be one line: %1.").arg(quoted(command)));
+    ensureAttached();
+
+    const qint64 id = ++m_nextId;
+    auto result = std::make_shared<std::optional<ApiTransport::Reply>>();
+    m_transport->send(ApiProtocol::withId(id, command), m_timeouts.commandMs,
+                      [result, weak = weak_from_this()](const ApiTransport::Reply& reply) {
+                          *result = reply;
+                          if (const auto self = weak.lock())
+                              emit self->progressed();
+                      });
+    // The transport answers within the timeout; the margin only guards against
+    // one that does not.
+    waitUntil([&] { return result->has_value(); }, m_timeouts.commandMs + 1000, false);
+    const QString what = quoted(command);
+    if (!result->has_value())
+        throw transportError({ApiTransport::Failure::Timeout, {}}, what, m_timeouts.commandMs);
+    const ApiTransport::Reply& reply = **result;
+    if (reply.failure != ApiTransport::Failure::None) {
+        if (reply.failure == ApiTransport::Failure::NotRunning ||
+            reply.failure == ApiTransport::Failure::Disconnected)
+            m_stage = Stage::Detached;
+        throw transportError(reply, what, m_timeouts.commandMs);
+    }
+    const auto tagged = ApiProtocol::splitId(reply.text);
+    if (!tagged || (tagged->id && *tagged->id != id))
+        throw LinkError::unreadableReply(command, reply.text);
+    if (const auto error = ApiProtocol::parseError(tagged->body))
+        throw RunTimeError(error->code,
+                           error->text.isEmpty()
+                               ? QStringLiteral("The calling client refused %1 (error %2).")
+                                     .arg(what)
+                                     .arg(error->code)
+                               : error->text);
+    if (tagged->body.startsWith(QLatin1String("ERROR")))
+        throw LinkError::unreadableReply(command, reply.text);
+    return tagged->body;
+}
+
+void ApiSession::onNotification(const QString& line) {
+    if (line.startsWith(QLatin1Char('#')))
+        return; // a late reply to a command; replies arrive with their command
+    if (!ApiProtocol::looksLikeCallStatus(line))
+        return; // nothing this program listens to
+    const auto notice = ApiProtocol::parseCallStatusNotice(line);
+    if (!notice) {
+        qCWarning(lcLink).noquote()
+            << "Ignored a call status notification that cannot be read:" << quoted(line);
+        return;
+    }
+    if (m_stage != Stage::Attached && m_stage != Stage::Negotiating) {
+        qCWarning(lcLink).noquote()
+            << "Ignored a call status notification before attaching:" << quoted(line);
+        return;
+    }
+    const auto call = std::make_shared<ApiCall>(shared_from_this(), notice->callId);
+    for (const QPointer<ApiAutomation>& listener : m_listeners)
+        if (listener)
+            post({listener, notice->status, call});
+}
+
+void ApiSession::onClientChanged(bool present) {
+    const Stage before = m_stage;
+    m_stage = Stage::Detached;
+    m_protocol = 0;
+    if (before == Stage::Naming || before == Stage::Negotiating) {
+        finishHandshake(AttachStatus::NotAvailable,
+                        RunTimeError(LinkError::ClientQuit,
+                                     QStringLiteral("The calling client quit while Pellorin was "
+                                                    "attaching to it.")));
+        ++m_handshake; // a late answer of the old client no longer counts
+    } else if (before == Stage::Attached && !present) {
+        raiseAttachmentToAll(AttachStatus::NotAvailable);
+    }
+    if (present)
+        raiseAttachmentToAll(AttachStatus::Available);
+}
+
+bool ApiSession::waitUntil(const std::function<bool()>& done, int timeoutMs, bool deliverEvents) {
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &ApiSession::progressed, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    if (!deliverEvents)
+        ++m_holdEvents;
+    timer.start(timeoutMs);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!deliverEvents && --m_holdEvents == 0 && !m_events.empty())
+        scheduleDispatch();
+    return done();
+}
+
+void ApiSession::raiseAttachment(ApiAutomation* target, int status) {
+    post({target, status, nullptr});
+}
+
+void ApiSession::raiseAttachmentToAll(int status) {
+    for (const QPointer<ApiAutomation>& listener : m_listeners)
+        if (listener)
+            post({listener, status, nullptr});
+}
+
+void ApiSession::post(Event event) {
+    m_events.push_back(std::move(event));
+    scheduleDispatch();
+}
+
+void ApiSession::scheduleDispatch() {
+    if (m_dispatchScheduled || m_holdEvents > 0)
+        return;
+    m_dispatchScheduled = true;
+    QMetaObject::invokeMethod(this, &ApiSession::dispatch, Qt::QueuedConnection);
+}
+
+void ApiSession::dispatch() {
+    m_dispatchScheduled = false;
+    const auto keepAlive = shared_from_this();
+    while (m_holdEvents == 0 && !m_events.empty()) {
+        Event event = std::move(m_events.front());
+        m_events.pop_front();
+        if (!event.target || !listening(event.target))
+            continue;
+        if (event.call)
+            event.target->raiseCallStatus(std::move(event.call), event.status);
+        else
+            event.target->raiseAttachmentStatus(event.status);
+    }
+}
+
+bool ApiSession::listening(ApiAutomation* object) const {
+    return std::any_of(m_listeners.begin(), m_listeners.end(),
+                       [object](const QPointer<ApiAutomation>& l) { return l == object; });
+}

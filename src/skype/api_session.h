@@ -1,0 +1,118 @@
+#pragma once
+
+#include "api_transport.h"
+#include "platform/run_time_error.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class ApiAutomation;
+class SkypeCall;
+
+// How long the client link waits (tests shorten them).
+struct LinkTimeouts {
+    int attachWaitMs = 10000; // attach with the wait flag: wait this long for the outcome
+    int commandMs = 5000;     // any other command: wait this long for its reply
+    int pendingAfterMs = 300; // no answer to NAME by then: the client is asking its user
+    int handshakeMs = 300000; // the NAME request itself stays open this long
+};
+
+// Error numbers of the client link's own failures (the client's errors keep
+// the client's codes).
+namespace LinkError {
+inline constexpr int NotRunning = 1001;
+inline constexpr int ClientQuit = 1002;
+inline constexpr int Timeout = 1003;
+inline constexpr int BadReply = 1004;
+inline constexpr int Offline = 1005;
+inline constexpr int BadArgument = 1006;
+inline constexpr int Failed = 1007;
+inline constexpr int Refused = 68;
+
+// The error for a reply that cannot be read.
+RunTimeError unreadableReply(const QString& command, const QString& reply);
+} // namespace LinkError
+
+// One conversation with the client, shared by every automation object of one
+// factory: the attach handshake, commands and their replies, and the
+// notifications, which become events of the objects that attached.
+//
+// Events are queued and raised from the event loop, never from inside the call
+// that causes them. While a command waits for its reply, events are held back
+// (a handler is never re-entered from inside another handler's command); while
+// an attach request waits, they are delivered.
+class ApiSession : public QObject, public std::enable_shared_from_this<ApiSession> {
+    Q_OBJECT
+public:
+    explicit ApiSession(std::unique_ptr<ApiTransport> transport, LinkTimeouts timeouts = {});
+    ~ApiSession() override;
+
+    bool clientPresent();
+    // Starts (or joins) the attach handshake for `object`, which from now on
+    // raises events. With `wait`, returns when the outcome is known or throws when
+    // it is not known in time or the client is not there.
+    void attach(ApiAutomation* object, int protocol, bool wait);
+    // The object no longer raises events (it is going away).
+    void forget(ApiAutomation* object);
+    // Sends a command and returns its reply (without id prefix). Attaches first
+    // when not attached yet. Throws RunTimeError for an error reply, a missing
+    // client, a timeout or a reply that cannot be read.
+    QString command(const QString& command);
+    // The protocol version in force (0 before attaching).
+    int protocol() const { return m_protocol; }
+
+signals:
+    // Internal: a reply arrived or the handshake moved on.
+    void progressed();
+
+private:
+    enum class Stage { Detached, Naming, Negotiating, Attached };
+    struct Outcome {
+        int status;
+        std::optional<RunTimeError> error;
+    };
+    struct Event {
+        QPointer<ApiAutomation> target;
+        int status;
+        std::shared_ptr<SkypeCall> call; // null for an attachment-status event
+    };
+
+    void startHandshake(int protocol);
+    void onNameReply(const ApiTransport::Reply& reply, int protocol);
+    void onProtocolReply(const ApiTransport::Reply& reply);
+    void finishHandshake(int status, std::optional<RunTimeError> error);
+    std::optional<Outcome> waitForHandshake(int timeoutMs, bool deliverEvents);
+    void ensureAttached();
+    void onNotification(const QString& line);
+    void onClientChanged(bool present);
+
+    // Runs the event loop (without user input) until `done` or the timeout.
+    bool waitUntil(const std::function<bool()>& done, int timeoutMs, bool deliverEvents);
+
+    void raiseAttachment(ApiAutomation* target, int status);
+    void raiseAttachmentToAll(int status);
+    void post(Event event);
+    void scheduleDispatch();
+    void dispatch();
+    bool listening(ApiAutomation* object) const;
+
+    std::unique_ptr<ApiTransport> m_transport;
+    LinkTimeouts m_timeouts;
+    Stage m_stage = Stage::Detached;
+    int m_protocol = 0;
+    quint64 m_handshake = 0; // bumped by every handshake; stale replies are dropped
+    bool m_pendingRaised = false;
+    std::optional<Outcome> m_lastOutcome;
+    qint64 m_nextId = 0;
+    std::vector<QPointer<ApiAutomation>> m_listeners;
+    std::deque<Event> m_events;
+    int m_holdEvents = 0;
+    int m_attachWaits = 0;
+    bool m_dispatchScheduled = false;
+};
