@@ -4,6 +4,8 @@
 #include "platform/pause.h"
 #include "platform/shell_open.h"
 
+#include <QStringList>
+
 #include <functional>
 #include <vector>
 
