@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringEncoder>
 
 namespace ListFile {
 
@@ -23,21 +24,31 @@ constexpr qsizetype ChunkSize = qsizetype(1) << 20;
 // the very end of an unfinished buffer waits for the next byte: it may be the
 // first half of a CR LF. With `atEnd`, what follows the last terminator is the
 // last entry.
+QString decode(const char* data, qsizetype size) {
+    // Handles are plain ASCII; that needs no UTF-8 decoding.
+    for (qsizetype i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(data[i]) >= 0x80)
+            return QString::fromUtf8(data, size);
+    }
+    return QString::fromLatin1(data, size);
+}
+
 void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, bool atEnd,
                int maxEntries, QStringList& out) {
     const char* data = buf.constData();
     const qsizetype size = buf.size();
+    out.reserve(std::min<qsizetype>(maxEntries, out.size() + buf.count('\r') + 1));
     while (out.size() < maxEntries) {
         const qsizetype cr = buf.indexOf('\r', searchFrom);
         if (cr < 0 || (cr + 1 == size && !atEnd)) {
             searchFrom = cr < 0 ? size : cr;
             if (atEnd && start < size) {
-                out << QString::fromUtf8(data + start, size - start);
+                out << decode(data + start, size - start);
                 start = searchFrom = size;
             }
             return;
         }
-        out << QString::fromUtf8(data + start, cr - start);
+        out << decode(data + start, cr - start);
         start = cr + 1;
         if (start < size && data[start] == '\n')
             ++start;
@@ -86,10 +97,20 @@ Content parse(const QByteArray& bytes, int maxEntries) {
 }
 
 QByteArray format(const QStringList& entries) {
-    if (entries.isEmpty())
-        return QByteArray();
-    const QString crlf = QStringLiteral("\r\n");
-    return (entries.join(crlf) + crlf).toUtf8();
+    // One pass into one buffer: a UTF-16 unit never takes more than three bytes.
+    qsizetype units = 0;
+    for (const QString& entry : entries)
+        units += entry.size();
+    QByteArray bytes(3 * units + 2 * entries.size(), Qt::Uninitialized);
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    char* end = bytes.data();
+    for (const QString& entry : entries) {
+        end = encoder.appendToBuffer(end, entry);
+        *end++ = '\r';
+        *end++ = '\n';
+    }
+    bytes.truncate(end - bytes.constData());
+    return bytes;
 }
 
 Content read(const QString& path, int maxEntries) {
