@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 #include "fakes/fake_client.h"
+#include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
 #include "lists/auto_answer_list_editor.h"
 #include "lists/list_file.h"
@@ -21,14 +22,7 @@
 namespace {
 
 void putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    QVERIFY2(FileBytes::put(path, bytes), qPrintable(path));
 }
 
 } // namespace
@@ -153,7 +147,7 @@ private slots:
                 QCOMPARE(box.style, 64);
                 QCOMPARE(box.title, QStringLiteral("Pellorin"));
             }
-            QCOMPARE(fileBytes(listPath(window)), file.isNull() ? "<missing>" : file);
+            QCOMPARE(FileBytes::get(listPath(window)), file.isNull() ? "<missing>" : file);
         }
     }
 
@@ -205,7 +199,7 @@ private slots:
                 click == "add" ? form.CmdAdd_Click() : form.CmdRemove_Click();
             m_boxes->shown.clear();
             QTest::mouseClick(form.findChild<QPushButton*>("CmdSave"), Qt::LeftButton);
-            QCOMPARE(fileBytes(listPath(window)), saved);
+            QCOMPARE(FileBytes::get(listPath(window)), saved);
             QCOMPARE(m_boxes->shown, (std::vector<RecordingMessageBox::Shown>{
                                          {AutoAnswerListEditor::Saved, 64, "Pellorin"}}));
         }

@@ -1,3 +1,4 @@
+#include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
 #include "lists/if_checker.h"
 #include "lists/list_file.h"
@@ -23,14 +24,7 @@ QByteArray bytesOf(const char* text, size_t size) {
 #define BYTES(literal) bytesOf(literal, sizeof(literal) - 1)
 
 void putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    ASSERT_TRUE(FileBytes::put(path, bytes)) << path.toStdString();
 }
 
 QStringList numbered(int count) {
@@ -243,7 +237,7 @@ TEST_P(WriteRules, WritesEveryEntryWithCrLf) {
     ListBox list;
     list.setItems(GetParam().entries);
     ListFile::writeFrom(list, listPath);
-    EXPECT_EQ(fileBytes(listPath), GetParam().bytes);
+    EXPECT_EQ(FileBytes::get(listPath), GetParam().bytes);
     EXPECT_TRUE(ifoChecker::FileExists(listPath));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ListFile::CallsFileName});
 }
@@ -260,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ListFileTest, AMissingFileIsCreated) {
     ListFile::write(listPath, {"alice"});
-    EXPECT_EQ(fileBytes(listPath), "alice\r\n");
+    EXPECT_EQ(FileBytes::get(listPath), "alice\r\n");
 }
 
 // A save that fails part-way (here: the file grows past the size the process may
@@ -286,7 +280,7 @@ TEST_F(ListFileTest, AFailedSaveLeavesTheOldFileByteForByte) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_TRUE(threw);
-    EXPECT_EQ(fileBytes(listPath), old);
+    EXPECT_EQ(FileBytes::get(listPath), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ListFile::CallsFileName});
 }
 
