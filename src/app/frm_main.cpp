@@ -16,7 +16,16 @@
 frmMain::frmMain(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_mdiArea(new QMdiArea(this)),
       m_attachment(new Attachment(services.automation, services.messages, this)),
-      Picture1(new QWidget(this)), imgBack(new QLabel(Picture1)) {
+      Picture1(new QWidget(this)), imgBack(new QLabel(Picture1)),
+      m_autoCallList(m_mdiArea,
+                     [this] {
+                         return std::make_unique<frmAutoCallList>(
+                             m_services.messages, m_services.automation, m_services.programDir);
+                     }),
+      m_autoVideoCallList(m_mdiArea, [this] {
+          return std::make_unique<frmAutoVideoCallList>(m_services.messages, m_services.automation,
+                                                        m_services.programDir);
+      }) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
@@ -121,8 +130,14 @@ void frmMain::oSkype_CallStatus(SkypeCallPtr call, int status) {
     Q_UNUSED(status);
 }
 
-void frmMain::mnuCallOnlyAutoAnswerList_Click() {}
-void frmMain::mnuVideoCallsList_Click() {}
+void frmMain::mnuCallOnlyAutoAnswerList_Click() {
+    runHandler(m_services.messages, [this] { m_autoCallList.show(); });
+}
+
+void frmMain::mnuVideoCallsList_Click() {
+    runHandler(m_services.messages, [this] { m_autoVideoCallList.show(); });
+}
+
 void frmMain::mnuShowLogo_Click() {}
 void frmMain::mnuHideLogo_Click() {}
 void frmMain::mnuSkypeContacts_Click() {}

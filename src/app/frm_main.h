@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app_services.h"
+#include "lists/frm_auto_call_list.h"
+#include "lists/frm_auto_video_call_list.h"
+#include "platform/window_instance.h"
 #include "skype/automation.h"
 
 #include <QMainWindow>
@@ -42,6 +45,10 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     const AppServices& services() const { return m_services; }
 
+    // The two list editor windows, one program-wide instance each.
+    WindowInstance<frmAutoCallList>& autoCallList() { return m_autoCallList; }
+    WindowInstance<frmAutoVideoCallList>& autoVideoCallList() { return m_autoVideoCallList; }
+
 signals:
     // Exit was chosen: the program ends.
     void programEnded();
@@ -63,5 +70,7 @@ private:
     Attachment* m_attachment;
     QWidget* Picture1;
     QLabel* imgBack;
+    WindowInstance<frmAutoCallList> m_autoCallList;
+    WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
     bool m_unloaded = false;
 };

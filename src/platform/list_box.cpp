@@ -4,9 +4,26 @@
 
 #include <QAbstractItemView>
 #include <QListView>
+#include <QStyledItemDelegate>
 
 namespace {
 constexpr int InvalidPropertyValue = 380;
+
+// Shows at most the first ShownChars characters of an item: laying out and painting
+// a line of millions of characters would stall the window, and nobody reads that far.
+// The item itself keeps its whole text.
+class ShortTextDelegate : public QStyledItemDelegate {
+public:
+    static constexpr int ShownChars = 256;
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->text.size() > ShownChars)
+            option->text = option->text.left(ShownChars) + QChar(0x2026);
+    }
+};
 
 [[noreturn]] void invalidIndex(int index) {
     throw RunTimeError(InvalidPropertyValue,
@@ -22,6 +39,7 @@ void ListBox::bindView(QListView* view) {
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setUniformItemSizes(true);
+    view->setItemDelegate(new ShortTextDelegate(view));
 }
 
 int ListBox::listCount() const {

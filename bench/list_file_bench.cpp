@@ -1,0 +1,164 @@
+// Loading and saving a full auto-answer list (32767 handles), beside plain file I/O
+// of the same bytes in the same run. Prints Google Benchmark's table, then the ratios.
+#include "lists/list_file.h"
+#include "platform/list_box.h"
+#include "platform/message_box.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+class SilentMessages : public MessageBoxService {
+public:
+    void show(const QString&, int, const QString&) override {}
+};
+
+// Handle-like entries of 6 to 32 characters.
+QStringList handles() {
+    QStringList entries;
+    quint32 seed = 1;
+    for (int i = 0; i < ListFile::MaxEntries; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const int length = 6 + int((seed >> 16) % 27);
+        QString handle = QStringLiteral("live:caller.%1.").arg(i);
+        while (handle.size() < length)
+            handle += QChar(u'a' + (seed >> (handle.size() % 24)) % 26);
+        entries << handle.left(length);
+    }
+    return entries;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    QStringList entries = handles();
+    QByteArray bytes = ListFile::format(entries);
+    QString readPath = dir.filePath(QStringLiteral("read.ini"));
+    QString writePath = dir.filePath(QStringLiteral("write.ini"));
+    Fixture() {
+        QFile file(readPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            std::abort();
+    }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+void plainRead(benchmark::State& state) {
+    for (auto _ : state) {
+        QFile file(fixture().readPath);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("open failed");
+        benchmark::DoNotOptimize(file.readAll());
+    }
+}
+
+// The least any reader does to hand back the entries as strings: read the bytes,
+// decode them at once, split at CR LF.
+void plainReadSplit(benchmark::State& state) {
+    for (auto _ : state) {
+        QFile file(fixture().readPath);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("open failed");
+        QStringList entries = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+        entries.removeLast();
+        benchmark::DoNotOptimize(entries);
+    }
+}
+
+void listFileRead(benchmark::State& state) {
+    for (auto _ : state) {
+        const ListFile::Content content = ListFile::read(fixture().readPath);
+        if (content.entries.size() != ListFile::MaxEntries)
+            state.SkipWithError("wrong entry count");
+        benchmark::DoNotOptimize(content);
+    }
+}
+
+void listBoxFill(benchmark::State& state) {
+    SilentMessages messages;
+    ListBox list;
+    for (auto _ : state) {
+        ListFile::readInto(list, fixture().readPath, messages);
+        benchmark::DoNotOptimize(list.listCount());
+    }
+}
+
+void plainWrite(benchmark::State& state) {
+    for (auto _ : state) {
+        QFile file(fixture().writePath);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(fixture().bytes) != fixture().bytes.size())
+            state.SkipWithError("write failed");
+    }
+}
+
+// The same bytes replacing the file in one step (temporary file, sync, rename),
+// without turning entries into bytes.
+void plainReplace(benchmark::State& state) {
+    for (auto _ : state) {
+        QSaveFile file(fixture().writePath);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(fixture().bytes) != fixture().bytes.size() || !file.commit())
+            state.SkipWithError("replace failed");
+    }
+}
+
+void listFileWrite(benchmark::State& state) {
+    for (auto _ : state)
+        ListFile::write(fixture().writePath, fixture().entries);
+}
+
+BENCHMARK(plainRead)->Unit(benchmark::kMicrosecond);
+BENCHMARK(plainReadSplit)->Unit(benchmark::kMicrosecond);
+BENCHMARK(listFileRead)->Unit(benchmark::kMicrosecond);
+BENCHMARK(listBoxFill)->Unit(benchmark::kMicrosecond);
+BENCHMARK(plainWrite)->Unit(benchmark::kMicrosecond);
+BENCHMARK(plainReplace)->Unit(benchmark::kMicrosecond);
+BENCHMARK(listFileWrite)->Unit(benchmark::kMicrosecond);
+
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> realTime; // microseconds per iteration
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                realTime[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    const auto& t = reporter.realTime;
+    const auto ratio = [&t](const char* a, const char* b) {
+        if (!t.count(a) || !t.count(b) || t.at(b) <= 0)
+            return;
+        std::printf("%-14s %9.1f us  vs %-13s %9.1f us   ratio %5.2fx\n", a, t.at(a), b, t.at(b),
+                    t.at(a) / t.at(b));
+    };
+    std::printf("\n%d entries, %lld bytes\n", int(fixture().entries.size()),
+                static_cast<long long>(fixture().bytes.size()));
+    ratio("listFileRead", "plainRead");
+    ratio("listFileRead", "plainReadSplit");
+    ratio("listBoxFill", "plainRead");
+    ratio("listFileWrite", "plainWrite");
+    ratio("listFileWrite", "plainReplace");
+    benchmark::Shutdown();
+    return 0;
+}

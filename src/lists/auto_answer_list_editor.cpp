@@ -1,0 +1,76 @@
+#include "auto_answer_list_editor.h"
+
+#include "list_file.h"
+#include "platform/message_box.h"
+#include "platform/product.h"
+#include "skype/automation.h"
+
+const QString AutoAnswerListEditor::NoContactSelected =
+    QStringLiteral("Please select a contact to add to your auto-answer list");
+const QString AutoAnswerListEditor::NoEntrySelected =
+    QStringLiteral("Please select a contact to remove from your auto-answer list");
+const QString AutoAnswerListEditor::Saved =
+    QStringLiteral("Your chosen list has been saved successfully.");
+const QString AutoAnswerListEditor::ListFull =
+    QStringLiteral("Your auto-answer list is full: it holds at most %1 entries. Remove an "
+                   "entry before you add another one.")
+        .arg(ListBox::MaxItems);
+
+AutoAnswerListEditor::AutoAnswerListEditor(MessageBoxService& messages,
+                                           AutomationFactory& automation, QString programDir,
+                                           QString fileName)
+    : m_messages(messages), m_factory(automation), m_programDir(std::move(programDir)),
+      m_fileName(std::move(fileName)) {}
+
+AutoAnswerListEditor::~AutoAnswerListEditor() = default;
+
+QString AutoAnswerListEditor::listPath() const {
+    return ListFile::path(m_programDir, m_fileName);
+}
+
+void AutoAnswerListEditor::load() {
+    m_oSkype = m_factory.create();
+    m_contacts.clear();
+
+    // The contact list only offers handles to copy; a client with more contacts
+    // than a list holds shows the first ones.
+    const QList<SkypeUserPtr> friends = m_oSkype->friends();
+    QStringList handles;
+    handles.reserve(std::min<qsizetype>(friends.size(), ListBox::MaxItems));
+    for (const SkypeUserPtr& user : friends) {
+        if (handles.size() == ListBox::MaxItems)
+            break;
+        handles << user->handle();
+    }
+    m_contacts.setItems(handles);
+
+    ListFile::readInto(m_answers, listPath(), m_messages);
+}
+
+void AutoAnswerListEditor::add() {
+    const QString handle = m_contacts.text();
+    if (handle.isEmpty()) {
+        m_messages.show(NoContactSelected, MsgBoxStyle::Information, Product::name);
+        return;
+    }
+    if (m_answers.listCount() >= ListBox::MaxItems) {
+        m_messages.show(ListFull, MsgBoxStyle::Exclamation, Product::name);
+        return;
+    }
+    m_answers.addItem(handle);
+    m_answers.setListIndex(m_answers.listCount() - 1);
+}
+
+void AutoAnswerListEditor::remove() {
+    if (m_answers.text().isEmpty()) {
+        m_messages.show(NoEntrySelected, MsgBoxStyle::Information, Product::name);
+        return;
+    }
+    m_answers.removeItem(m_answers.listIndex());
+    m_answers.setListIndex(m_answers.listCount() - 1);
+}
+
+void AutoAnswerListEditor::save() {
+    ListFile::writeFrom(m_answers, listPath());
+    m_messages.show(Saved, MsgBoxStyle::Information, Product::name);
+}

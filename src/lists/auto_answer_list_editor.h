@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/list_box.h"
+
+#include <QString>
+
+#include <memory>
+
+class Automation;
+class AutomationFactory;
+class MessageBoxService;
+
+// What a list editor window does, without the window: the contact list, the
+// auto-answer list, the window's own automation object, and the steps of its load
+// and of its three buttons. Every step that fails throws RunTimeError and leaves
+// what it already did done.
+class AutoAnswerListEditor {
+public:
+    static const QString NoContactSelected;
+    static const QString NoEntrySelected;
+    static const QString Saved;
+    static const QString ListFull;
+
+    AutoAnswerListEditor(MessageBoxService& messages, AutomationFactory& automation,
+                         QString programDir, QString fileName);
+    ~AutoAnswerListEditor();
+    AutoAnswerListEditor(const AutoAnswerListEditor&) = delete;
+    AutoAnswerListEditor& operator=(const AutoAnswerListEditor&) = delete;
+
+    ListBox& contactList() { return m_contacts; }
+    ListBox& answerList() { return m_answers; }
+    // The editor's own automation object (never attached); null before the first load.
+    Automation* oSkype() const { return m_oSkype.get(); }
+    // The list file's path, built anew on every call.
+    QString listPath() const;
+
+    // A new automation object, the client's contacts in the contact list, and the
+    // list file (when there is one) in the auto-answer list.
+    void load();
+    // Appends the selected contact to the auto-answer list and selects it.
+    void add();
+    // Removes the selected entry and selects the last one.
+    void remove();
+    // Writes the auto-answer list to its file and says so.
+    void save();
+
+private:
+    MessageBoxService& m_messages;
+    AutomationFactory& m_factory;
+    QString m_programDir;
+    QString m_fileName;
+    std::unique_ptr<Automation> m_oSkype;
+    ListBox m_contacts;
+    ListBox m_answers;
+};

@@ -1,0 +1,195 @@
+#include "list_file.h"
+
+#include "if_checker.h"
+#include "platform/list_box.h"
+#include "platform/message_box.h"
+#include "platform/product.h"
+#include "platform/run_time_error.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringEncoder>
+
+namespace ListFile {
+
+namespace {
+
+constexpr int DeviceIoError = 57;
+constexpr qsizetype ChunkSize = qsizetype(1) << 20;
+
+// Takes the complete lines of buf[start..] into `out`, until `out` holds maxEntries.
+// `searchFrom` is where the search for the next CR goes on (no CR lies between
+// `start` and it), so a long line arriving in many chunks is scanned once. A CR at
+// the very end of an unfinished buffer waits for the next byte: it may be the
+// first half of a CR LF. With `atEnd`, what follows the last terminator is the
+// last entry.
+QString decode(const char* data, qsizetype size) {
+    // Handles are plain ASCII; that needs no UTF-8 decoding.
+    for (qsizetype i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(data[i]) >= 0x80)
+            return QString::fromUtf8(data, size);
+    }
+    return QString::fromLatin1(data, size);
+}
+
+void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, bool atEnd,
+               int maxEntries, QStringList& out) {
+    const char* data = buf.constData();
+    const qsizetype size = buf.size();
+    out.reserve(std::min<qsizetype>(maxEntries, out.size() + buf.count('\r') + 1));
+    while (out.size() < maxEntries) {
+        const qsizetype cr = buf.indexOf('\r', searchFrom);
+        if (cr < 0 || (cr + 1 == size && !atEnd)) {
+            searchFrom = cr < 0 ? size : cr;
+            if (atEnd && start < size) {
+                out << decode(data + start, size - start);
+                start = searchFrom = size;
+            }
+            return;
+        }
+        out << decode(data + start, cr - start);
+        start = cr + 1;
+        if (start < size && data[start] == '\n')
+            ++start;
+        searchFrom = start;
+    }
+}
+
+int numberFor(QFileDevice::FileError error) {
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return ErrorNumber::PermissionDenied;
+    case QFileDevice::OpenError:
+        return ErrorNumber::PathFileAccess;
+    default:
+        return DeviceIoError;
+    }
+}
+
+[[noreturn]] void cannotRead(const QString& path, int number, const QString& reason) {
+    throw RunTimeError(number,
+                       QStringLiteral("The list file \"%1\" exists but cannot be read (%2). "
+                                      "The list was not loaded.")
+                           .arg(path, reason));
+}
+
+[[noreturn]] void cannotSave(const QString& path, const QFileDevice& file) {
+    throw RunTimeError(numberFor(file.error()),
+                       QStringLiteral("The list could not be saved to \"%1\" (%2). "
+                                      "The file was left as it was.")
+                           .arg(path, file.errorString()));
+}
+
+} // namespace
+
+QString path(const QString& programDir, const QString& fileName) {
+    return programDir + QLatin1Char('/') + fileName;
+}
+
+Content parse(const QByteArray& bytes, int maxEntries) {
+    Content content;
+    qsizetype start = 0;
+    qsizetype searchFrom = 0;
+    takeLines(bytes, start, searchFrom, /*atEnd=*/true, maxEntries, content.entries);
+    content.truncated = start < bytes.size();
+    return content;
+}
+
+QByteArray format(const QStringList& entries) {
+    // One pass into one buffer: a UTF-16 unit never takes more than three bytes.
+    qsizetype units = 0;
+    for (const QString& entry : entries)
+        units += entry.size();
+    QByteArray bytes(3 * units + 2 * entries.size(), Qt::Uninitialized);
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    char* end = bytes.data();
+    for (const QString& entry : entries) {
+        end = encoder.appendToBuffer(end, entry);
+        *end++ = '\r';
+        *end++ = '\n';
+    }
+    bytes.truncate(end - bytes.constData());
+    return bytes;
+}
+
+Content read(const QString& path, int maxEntries) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        cannotRead(path, numberFor(file.error()), file.errorString());
+
+    Content content;
+    QByteArray buf;
+    qsizetype start = 0;
+    qsizetype searchFrom = 0;
+    bool atEnd = false;
+    for (;;) {
+        takeLines(buf, start, searchFrom, atEnd, maxEntries, content.entries);
+        if (content.entries.size() >= maxEntries) {
+            content.truncated = start < buf.size() || (!atEnd && !file.atEnd());
+            break;
+        }
+        if (atEnd)
+            break;
+        // Drop what has been taken, then read on.
+        buf.remove(0, start);
+        searchFrom -= start;
+        start = 0;
+        const qsizetype had = buf.size();
+        buf.resize(had + ChunkSize);
+        const qint64 got = file.read(buf.data() + had, ChunkSize);
+        if (got < 0)
+            cannotRead(path, numberFor(file.error()), file.errorString());
+        buf.resize(had + got);
+        atEnd = got == 0;
+    }
+    return content;
+}
+
+void write(const QString& path, const QStringList& entries) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        cannotSave(path, file);
+    const QByteArray bytes = format(entries);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        cannotSave(path, file);
+    }
+    if (!file.commit())
+        cannotSave(path, file);
+}
+
+void readInto(ListBox& list, const QString& path, MessageBoxService& messages) {
+    if (!ifoChecker::FileExists(path)) {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return; // no list saved yet: the list keeps what it has
+        if (info.isDir())
+            cannotRead(path, ErrorNumber::PathFileAccess, QStringLiteral("it is a folder"));
+        if (!info.isFile())
+            cannotRead(path, ErrorNumber::PathFileAccess,
+                       QStringLiteral("it is not a regular file"));
+        QFile file(path);
+        const bool opened = file.open(QIODevice::ReadOnly);
+        cannotRead(path, ErrorNumber::PermissionDenied,
+                   opened ? QStringLiteral("it could not be opened") : file.errorString());
+    }
+    const Content content = read(path, ListBox::MaxItems);
+    list.setItems(content.entries);
+    if (content.truncated)
+        messages.show(truncatedNotice(path), MsgBoxStyle::Exclamation, Product::name);
+}
+
+void writeFrom(const ListBox& list, const QString& path) {
+    write(path, list.items());
+}
+
+QString truncatedNotice(const QString& path) {
+    return QStringLiteral("The list file \"%1\" holds more than %2 entries, the most a list can "
+                          "hold. Only the first %2 were loaded; the rest were not loaded, and "
+                          "saving this list will leave them out of the file.")
+        .arg(path)
+        .arg(ListBox::MaxItems);
+}
+
+} // namespace ListFile

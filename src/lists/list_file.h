@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class ListBox;
+class MessageBoxService;
+
+// The auto-answer lists on disk: plain text beside the program, one entry per line.
+//
+// Reading: a line ends at CR LF or at a lone CR (the terminator is not part of the
+// entry); a lone LF is an ordinary character of the entry; a last line without a
+// terminator is an entry too, and a file that ends with a terminator gives no extra
+// empty entry. Nothing is trimmed, de-duplicated or sorted; empty lines are entries.
+// Writing: every entry followed by CR LF, in list order; an empty list is a file of
+// zero bytes. Text is UTF-8.
+namespace ListFile {
+
+inline const QString CallsFileName = QStringLiteral("qvcalllist.ini");
+inline const QString VideoCallsFileName = QStringLiteral("qvvideocalllist.ini");
+
+// The most entries a list holds (the list control's limit).
+inline constexpr int MaxEntries = 32767;
+
+// The program's directory followed by a separator and the file name, as given: a
+// directory that already ends in a separator (the root) gives a doubled one.
+QString path(const QString& programDir, const QString& fileName);
+
+struct Content {
+    QStringList entries;
+    // The file holds more than the entries returned.
+    bool truncated = false;
+};
+
+// The entries of a whole file's bytes, at most maxEntries of them.
+Content parse(const QByteArray& bytes, int maxEntries = MaxEntries);
+// The bytes of a file holding `entries`.
+QByteArray format(const QStringList& entries);
+
+// Reads the file at `path`. Throws RunTimeError when it cannot be opened or read.
+// Stops once it knows there are more than maxEntries lines, so a huge file is not
+// read whole.
+Content read(const QString& path, int maxEntries = MaxEntries);
+
+// Replaces the file at `path` with `entries` in one step: the new content goes to a
+// temporary file in the same directory, which then takes the old file's place.
+// Throws RunTimeError when that fails; the old file is then untouched.
+void write(const QString& path, const QStringList& entries);
+
+// Fills `list` from the file at `path`, as a list window does while it loads:
+// - no file: the list keeps the items it has, and nothing is said;
+// - a file that exists but cannot be read: throws RunTimeError naming it, and the
+//   list is unchanged;
+// - otherwise the list holds the file's entries, in order, and nothing is selected;
+//   when the file holds more entries than the list can, the first ones are loaded
+//   and the user is told (a box through `messages`) that the rest were not.
+void readInto(ListBox& list, const QString& path, MessageBoxService& messages);
+
+// Writes every item of `list` to the file at `path` (see write()).
+void writeFrom(const ListBox& list, const QString& path);
+
+// The notice shown when a file holds more entries than a list can.
+QString truncatedNotice(const QString& path);
+
+} // namespace ListFile
