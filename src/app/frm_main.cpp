@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QRadioButton>
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_mdiArea(new QMdiArea(this)),
@@ -22,10 +23,13 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                          return std::make_unique<frmAutoCallList>(
                              m_services.messages, m_services.automation, m_services.programDir);
                      }),
-      m_autoVideoCallList(m_mdiArea, [this] {
-          return std::make_unique<frmAutoVideoCallList>(m_services.messages, m_services.automation,
-                                                        m_services.programDir);
-      }) {
+      m_autoVideoCallList(m_mdiArea,
+                          [this] {
+                              return std::make_unique<frmAutoVideoCallList>(m_services.messages,
+                                                                            m_services.automation,
+                                                                            m_services.programDir);
+                          }),
+      m_callHandler(*this, services.pause) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
@@ -126,8 +130,19 @@ void frmMain::oSkype_AttachmentStatus(int status) {
 }
 
 void frmMain::oSkype_CallStatus(SkypeCallPtr call, int status) {
-    Q_UNUSED(call);
-    Q_UNUSED(status);
+    runHandler(m_services.messages, [&] { m_callHandler.oSkype_CallStatus(call, status); });
+}
+
+ListBox& frmMain::reachCallsList() {
+    return m_autoCallList.reach().LstCallAutoAnswer();
+}
+
+ListBox& frmMain::reachVideoCallsList() {
+    return m_autoVideoCallList.reach().LstVideoCallAutoAnswer();
+}
+
+bool frmMain::reachVideoOption() {
+    return m_autoVideoCallList.reach().chkAutoAnswerIncWithVid()->isChecked();
 }
 
 void frmMain::mnuCallOnlyAutoAnswerList_Click() {

@@ -5,6 +5,7 @@
 #include "lists/frm_auto_video_call_list.h"
 #include "platform/window_instance.h"
 #include "skype/automation.h"
+#include "skype/call_handler.h"
 
 #include <QMainWindow>
 
@@ -16,7 +17,7 @@ class QMenu;
 // The main window: a multiple-document window with the menu bar, the attached
 // automation object oSkype and its event handlers, and the parent of every child
 // window. Its handlers are thin: the logic lives in the classes they call.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, private AutoAnswerLists {
     Q_OBJECT
 public:
     explicit frmMain(const AppServices& services, QWidget* parent = nullptr);
@@ -63,6 +64,12 @@ private:
                     void (frmMain::*handler)());
     void addSeparator(QMenu* menu, const char* name);
     void unloadChildren();
+
+    // What the call handler reaches: the list windows, loaded on first reach.
+    ListBox& reachCallsList() override;
+    ListBox& reachVideoCallsList() override;
+    bool reachVideoOption() override;
+
     void MDIForm_Unload();
 
     AppServices m_services;
@@ -72,5 +79,6 @@ private:
     QLabel* imgBack;
     WindowInstance<frmAutoCallList> m_autoCallList;
     WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
+    CallHandler m_callHandler;
     bool m_unloaded = false;
 };
