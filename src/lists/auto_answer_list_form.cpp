@@ -13,9 +13,21 @@ namespace {
 // Frame captions: dark red, bold.
 const QColor FrameTextColour(0x40, 0x00, 0x00);
 
-QFont frameFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
+// The window's default font, every property set, so that a control inside a
+// frame does not take the frame's bold caption font.
+QFont windowFont() {
+    QFont font;
+    // Where the classic narrow sans face is missing, one with its metrics.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
     font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+QFont frameFont() {
+    QFont font = windowFont();
     font.setWeight(QFont::Bold);
     return font;
 }
@@ -27,6 +39,7 @@ AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
     : MdiChildForm(parent), m_messages(messages),
       m_editor(messages, automation, programDir, layout.fileName) {
     setWindowTitle(layout.caption);
+    setFont(windowFont());
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
     setClientSizeTwips(layout.widthTwips, layout.heightTwips);
 
@@ -76,7 +89,7 @@ QListView* AutoAnswerListForm::makeList(QWidget* parent, const QString& name, Li
     view->setObjectName(name);
     view->setGeometry(Units::twipsRect(120, 360, 3135, 2985));
     // The frame's caption font and colour are the frame's own.
-    view->setFont(font());
+    view->setFont(windowFont());
     view->setPalette(palette());
     view->setToolTip(toolTip);
     items.bindView(view);
@@ -98,7 +111,7 @@ QRadioButton* AutoAnswerListForm::makeOption(QWidget* parent, const char* name,
     auto* option = new QRadioButton(caption, parent);
     option->setObjectName(QLatin1String(name));
     option->setGeometry(Units::twipsRect(240, top, 4455, 255));
-    option->setFont(font());
+    option->setFont(windowFont());
     option->setPalette(palette());
     return option;
 }
