@@ -25,8 +25,6 @@ private:
 // codes).
 namespace ErrorNumber {
 inline constexpr int Internal = 51;
-inline constexpr int FileNotFound = 53;
-inline constexpr int BadFileMode = 54;
 inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int ListFull = 7;
