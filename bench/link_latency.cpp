@@ -4,63 +4,31 @@
 //
 //   link_latency [--iterations N]
 
+#include "bench_support.h"
 #include "skype/dbus_automation.h"
 #include "standin_process.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QElapsedTimer>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
+
+using BenchSupport::Figures;
+using BenchSupport::figures;
+using BenchSupport::measure;
 
 namespace {
 
-struct Figures {
-    double median;
-    double p99;
-};
-
-Figures figures(std::vector<double> micros) {
-    std::sort(micros.begin(), micros.end());
-    const auto at = [&](double q) {
-        return micros[std::min(micros.size() - 1, static_cast<size_t>(q * micros.size()))];
-    };
-    return {at(0.5), at(0.99)};
-}
-
-template <typename F> std::vector<double> measure(int iterations, F&& roundTrip) {
-    for (int i = 0; i < std::min(iterations, 200); ++i)
-        roundTrip(); // warm up
-    std::vector<double> micros;
-    micros.reserve(iterations);
-    for (int i = 0; i < iterations; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        roundTrip();
-        micros.push_back(
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    return micros;
-}
-
 [[noreturn]] void fail(const QString& why) {
-    std::fprintf(stderr, "link_latency: %s\n", qPrintable(why));
-    std::exit(1);
+    BenchSupport::fail("link_latency", why);
 }
 
 QString invoke(QDBusConnection& bus, const QString& command) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("com.Skype.API"), QStringLiteral("/com/Skype"),
-        QStringLiteral("com.Skype.API"), QStringLiteral("Invoke"));
-    call << command;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        fail(QStringLiteral("Invoke failed: ") + reply.errorMessage());
-    return reply.arguments().value(0).toString();
+    QString reply;
+    QString error;
+    if (!BenchSupport::invoke(bus, command, &reply, &error))
+        fail(error);
+    return reply;
 }
 
 } // namespace

@@ -1,10 +1,28 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks: bus round trips to the stand-in client (bare
-# Invoke beside the client link), on a private session bus.
+# Builds and runs the bus benchmarks on a private session bus:
+#   link_latency    round trips to the stand-in client (bare Invoke beside the client link)
+#   ring_to_answer  ring to answer through the main window, beside a bare round trip
+#
+#   bash scripts/bench.sh                   runs both with their default sizes
+#   bash scripts/bench.sh NAME [OPTIONS]    runs one, e.g. ring_to_answer --calls 200
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+benchmarks=(link_latency ring_to_answer)
+if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then
+    echo "usage: $0 [$(IFS='|'; echo "${benchmarks[*]}") [options]]" >&2
+    exit 2
+fi
 "$here/scripts/install-deps.sh"
 "$here/scripts/build.sh"
 build="${PELLORIN_BUILD_DIR:-$here/build}"
 export QT_QPA_PLATFORM=offscreen
-dbus-run-session -- "$build/bench/link_latency" "$@"
+if [ $# -gt 0 ]; then
+    name="$1"
+    shift
+    dbus-run-session -- "$build/bench/$name" "$@"
+    exit
+fi
+for name in "${benchmarks[@]}"; do
+    dbus-run-session -- "$build/bench/$name"
+    echo
+done

@@ -31,7 +31,19 @@ protected:
 }
 } // namespace
 
-ListBox::ListBox(QObject* parent) : QObject(parent), m_selection(&m_model) {}
+ListBox::ListBox(QObject* parent) : QObject(parent), m_selection(&m_model) {
+    // Every way the items can change, whoever changes them, drops the index.
+    const auto dropIndex = [this] {
+        m_firstIndexValid = false;
+        m_firstIndex.clear();
+    };
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, dropIndex);
+    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, dropIndex);
+    connect(&m_model, &QAbstractItemModel::rowsMoved, this, dropIndex);
+    connect(&m_model, &QAbstractItemModel::dataChanged, this, dropIndex);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, dropIndex);
+    connect(&m_model, &QAbstractItemModel::layoutChanged, this, dropIndex);
+}
 
 void ListBox::bindView(QListView* view) {
     view->setModel(&m_model);
@@ -123,7 +135,16 @@ int ListBox::findString(const QString& prefix, int start) const {
 }
 
 int ListBox::findStringExact(const QString& text) const {
-    const QStringList all = m_model.stringList();
-    const qsizetype at = all.indexOf(text);
-    return at < 0 ? None : static_cast<int>(at);
+    // A full list is searched on every ringing call; comparing with each item in
+    // turn costs more than a bus round trip, so the first index of every text is
+    // kept until the items change.
+    if (!m_firstIndexValid) {
+        const QStringList all = m_model.stringList();
+        m_firstIndex.clear();
+        m_firstIndex.reserve(all.size());
+        for (qsizetype i = all.size() - 1; i >= 0; --i)
+            m_firstIndex.insert(all.at(i), static_cast<int>(i)); // the first one wins
+        m_firstIndexValid = true;
+    }
+    return m_firstIndex.value(text, None);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QItemSelectionModel>
 #include <QObject>
 #include <QStringList>
@@ -55,4 +56,8 @@ signals:
 private:
     QStringListModel m_model;
     QItemSelectionModel m_selection;
+    // Where each text first occurs, for findStringExact: built on the first exact
+    // search after the items changed, dropped by any change to the model.
+    mutable QHash<QString, int> m_firstIndex;
+    mutable bool m_firstIndexValid = false;
 };

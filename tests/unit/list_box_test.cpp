@@ -41,6 +41,25 @@ TEST(ListBox, ExactFindCountsCaseAndLength) {
     EXPECT_EQ(list.findStringExact(""), -1);
 }
 
+TEST(ListBox, ExactFindFollowsEveryChange) {
+    ListBox list;
+    list.setItems({"a", "b", "a"});
+    EXPECT_EQ(list.findStringExact("a"), 0);
+    EXPECT_EQ(list.findStringExact("c"), -1);
+    list.addItem("c");
+    EXPECT_EQ(list.findStringExact("c"), 3);
+    list.removeItem(0);
+    EXPECT_EQ(list.findStringExact("a"), 1);
+    EXPECT_EQ(list.findStringExact("b"), 0);
+    list.addItem("");
+    EXPECT_EQ(list.findStringExact(""), 3);
+    list.setItems({"b"});
+    EXPECT_EQ(list.findStringExact("a"), -1);
+    EXPECT_EQ(list.findStringExact("b"), 0);
+    list.clear();
+    EXPECT_EQ(list.findStringExact("b"), -1);
+}
+
 TEST(ListBox, SelectionAndText) {
     ListBox list;
     EXPECT_EQ(list.listIndex(), -1);

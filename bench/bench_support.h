@@ -1,0 +1,73 @@
+#pragma once
+
+// What the bus benchmarks share: the figures of a series of samples, timing a
+// round trip, and a bare Invoke call to the client.
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QString>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace BenchSupport {
+
+struct Figures {
+    double median;
+    double p99;
+};
+
+inline Figures figures(std::vector<double> micros) {
+    std::sort(micros.begin(), micros.end());
+    const auto at = [&](double q) {
+        return micros[std::min(micros.size() - 1, static_cast<size_t>(q * micros.size()))];
+    };
+    return {at(0.5), at(0.99)};
+}
+
+// How long `action` takes, in microseconds.
+template <typename F> double timeMicros(F&& action) {
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// `iterations` timed runs of `roundTrip` after a warm-up, in microseconds.
+template <typename F> std::vector<double> measure(int iterations, F&& roundTrip) {
+    for (int i = 0; i < std::min(iterations, 200); ++i)
+        roundTrip(); // warm up
+    std::vector<double> micros;
+    micros.reserve(iterations);
+    for (int i = 0; i < iterations; ++i)
+        micros.push_back(timeMicros(roundTrip));
+    return micros;
+}
+
+// Says why the benchmark `program` cannot go on, and ends it with status 1.
+[[noreturn]] inline void fail(const char* program, const QString& why) {
+    std::fprintf(stderr, "%s: %s\n", program, qPrintable(why));
+    std::fflush(stdout);
+    std::exit(1);
+}
+
+// One Invoke call to the client on `bus`, waiting for its reply: the reply line,
+// or false with the error in *error.
+inline bool invoke(QDBusConnection& bus, const QString& command, QString* reply, QString* error) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("com.Skype.API"), QStringLiteral("/com/Skype"),
+        QStringLiteral("com.Skype.API"), QStringLiteral("Invoke"));
+    call << command;
+    const QDBusMessage answer = bus.call(call, QDBus::Block, 5000);
+    if (answer.type() != QDBusMessage::ReplyMessage) {
+        *error = QStringLiteral("Invoke failed: ") + answer.errorMessage();
+        return false;
+    }
+    *reply = answer.arguments().value(0).toString();
+    return true;
+}
+
+} // namespace BenchSupport
