@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds and runs the bus benchmarks on a private session bus:
-#   link_latency    round trips to the stand-in client (bare Invoke beside the client link)
-#   ring_to_answer  ring to answer through the main window, beside a bare round trip
+# Builds and runs the benchmarks (the bus ones on a private session bus):
+#   link_latency     round trips to the stand-in client (bare Invoke beside the client link)
+#   ring_to_answer   ring to answer through the main window, beside a bare round trip
+#   list_file_bench  loading and saving a full list, beside plain file I/O
 #
 #   bash scripts/bench.sh                   runs both with their default sizes
 #   bash scripts/bench.sh NAME [OPTIONS]    runs one, e.g. ring_to_answer --calls 200
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-benchmarks=(link_latency ring_to_answer)
+benchmarks=(link_latency ring_to_answer list_file_bench)
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then
     echo "usage: $0 [$(IFS='|'; echo "${benchmarks[*]}") [options]]" >&2
     exit 2
@@ -19,10 +20,13 @@ export QT_QPA_PLATFORM=offscreen
 if [ $# -gt 0 ]; then
     name="$1"
     shift
-    dbus-run-session -- "$build/bench/$name" "$@"
-    exit
+    exec dbus-run-session -- "$build/bench/$name" "$@"
 fi
 for name in "${benchmarks[@]}"; do
-    dbus-run-session -- "$build/bench/$name"
+    if [ "$name" = list_file_bench ]; then
+        "$build/bench/$name" --benchmark_color=false
+    else
+        dbus-run-session -- "$build/bench/$name"
+    fi
     echo
 done
