@@ -3,6 +3,8 @@
 // What the bus benchmarks share: the figures of a series of samples, timing a
 // round trip, and a bare Invoke call to the client.
 
+#include "skype/dbus_transport.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QString>
@@ -58,8 +60,8 @@ template <typename F> std::vector<double> measure(int iterations, F&& roundTrip)
 // or false with the error in *error.
 inline bool invoke(QDBusConnection& bus, const QString& command, QString* reply, QString* error) {
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("com.Skype.API"), QStringLiteral("/com/Skype"),
-        QStringLiteral("com.Skype.API"), QStringLiteral("Invoke"));
+        QLatin1String(DBusTransport::ServiceName), QLatin1String(DBusTransport::ServicePath),
+        QLatin1String(DBusTransport::ServiceInterface), QStringLiteral("Invoke"));
     call << command;
     const QDBusMessage answer = bus.call(call, QDBus::Block, 5000);
     if (answer.type() != QDBusMessage::ReplyMessage) {

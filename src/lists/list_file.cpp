@@ -1,7 +1,6 @@
 #include "list_file.h"
 
 #include "if_checker.h"
-#include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
 #include "platform/run_time_error.h"
@@ -18,12 +17,6 @@ namespace {
 constexpr int DeviceIoError = 57;
 constexpr qsizetype ChunkSize = qsizetype(1) << 20;
 
-// Takes the complete lines of buf[start..] into `out`, until `out` holds maxEntries.
-// `searchFrom` is where the search for the next CR goes on (no CR lies between
-// `start` and it), so a long line arriving in many chunks is scanned once. A CR at
-// the very end of an unfinished buffer waits for the next byte: it may be the
-// first half of a CR LF. With `atEnd`, what follows the last terminator is the
-// last entry.
 QString decode(const char* data, qsizetype size) {
     // Handles are plain ASCII; that needs no UTF-8 decoding.
     for (qsizetype i = 0; i < size; ++i) {
@@ -33,6 +26,12 @@ QString decode(const char* data, qsizetype size) {
     return QString::fromLatin1(data, size);
 }
 
+// Takes the complete lines of buf[start..] into `out`, until `out` holds maxEntries.
+// `searchFrom` is where the search for the next CR goes on (no CR lies between
+// `start` and it), so a long line arriving in many chunks is scanned once. A CR at
+// the very end of an unfinished buffer waits for the next byte: it may be the
+// first half of a CR LF. With `atEnd`, what follows the last terminator is the
+// last entry.
 void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, bool atEnd,
                int maxEntries, QStringList& out) {
     const char* data = buf.constData();
@@ -174,7 +173,7 @@ void readInto(ListBox& list, const QString& path, MessageBoxService& messages) {
         cannotRead(path, ErrorNumber::PermissionDenied,
                    opened ? QStringLiteral("it could not be opened") : file.errorString());
     }
-    const Content content = read(path, ListBox::MaxItems);
+    const Content content = read(path, MaxEntries);
     list.setItems(content.entries);
     if (content.truncated)
         messages.show(truncatedNotice(path), MsgBoxStyle::Exclamation, Product::name);
@@ -189,7 +188,7 @@ QString truncatedNotice(const QString& path) {
                           "hold. Only the first %2 were loaded; the rest were not loaded, and "
                           "saving this list will leave them out of the file.")
         .arg(path)
-        .arg(ListBox::MaxItems);
+        .arg(MaxEntries);
 }
 
 } // namespace ListFile

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/list_box.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-class ListBox;
 class MessageBoxService;
 
 // The auto-answer lists on disk: plain text beside the program, one entry per line.
@@ -21,7 +22,7 @@ inline const QString CallsFileName = QStringLiteral("qvcalllist.ini");
 inline const QString VideoCallsFileName = QStringLiteral("qvvideocalllist.ini");
 
 // The most entries a list holds (the list control's limit).
-inline constexpr int MaxEntries = 32767;
+inline constexpr int MaxEntries = ListBox::MaxItems;
 
 // The program's directory followed by a separator and the file name, as given: a
 // directory that already ends in a separator (the root) gives a doubled one.

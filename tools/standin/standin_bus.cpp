@@ -2,6 +2,8 @@
 
 #include "standin_engine.h"
 
+#include "skype/dbus_transport.h"
+
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
@@ -10,10 +12,11 @@
 
 namespace {
 
-constexpr auto ApiService = "com.Skype.API";
-constexpr auto ApiPath = "/com/Skype";
-constexpr auto ClientPath = "/com/Skype/Client";
-constexpr auto ClientInterface = "com.Skype.API.Client";
+// The desktop API's names on the bus, as the program uses them.
+constexpr auto ApiService = DBusTransport::ServiceName;
+constexpr auto ApiPath = DBusTransport::ServicePath;
+constexpr auto ClientPath = DBusTransport::ClientPath;
+constexpr auto ClientInterface = DBusTransport::ClientInterface;
 
 bool isHandle(const QString& text) {
     return !text.isEmpty() && text.size() <= 256 &&
