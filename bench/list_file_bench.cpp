@@ -18,7 +18,8 @@ namespace {
 
 class SilentMessages : public MessageBoxService {
 public:
-    void show(const QString&, int, const QString&) override {}
+    std::shared_ptr<ShownBox> show(const QString&, int, const QString&) override { return {}; }
+    void showAndWait(const QString&, int, const QString&) override {}
 };
 
 // Handle-like entries of 6 to 32 characters.

@@ -15,19 +15,21 @@
 #include <QRadioButton>
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_mdiArea(new QMdiArea(this)),
+    : QMainWindow(parent), m_services(services), m_errors(services.messages),
+      m_mdiArea(new QMdiArea(this)),
       m_attachment(new Attachment(services.automation, services.messages, this)),
       Picture1(new QWidget(this)), imgBack(new QLabel(Picture1)),
       m_autoCallList(m_mdiArea,
                      [this] {
-                         return std::make_unique<frmAutoCallList>(
-                             m_services.messages, m_services.automation, m_services.programDir);
+                         return std::make_unique<frmAutoCallList>(m_services.messages, m_errors,
+                                                                  m_services.automation,
+                                                                  m_services.programDir);
                      }),
       m_autoVideoCallList(m_mdiArea,
                           [this] {
-                              return std::make_unique<frmAutoVideoCallList>(m_services.messages,
-                                                                            m_services.automation,
-                                                                            m_services.programDir);
+                              return std::make_unique<frmAutoVideoCallList>(
+                                  m_services.messages, m_errors, m_services.automation,
+                                  m_services.programDir);
                           }),
       m_callHandler(*this, services.pause) {
     setObjectName(QStringLiteral("frmMain"));
@@ -109,8 +111,8 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::MDIForm_Load() {
-    runHandler(m_services.messages, [this] {
-        m_services.messages.show(
+    runHandler(m_errors, [this] {
+        m_services.messages.showAndWait(
             QStringLiteral("Please attach Pellorin to your Skype client first before using any "
                            "features,\r\nby clicking on File > Attach to Skype"),
             MsgBoxStyle::Information, Product::name);
@@ -122,7 +124,7 @@ Automation* frmMain::oSkype() const {
 }
 
 void frmMain::mnuAttach_Click() {
-    runHandler(m_services.messages, [this] { m_attachment->mnuAttach_Click(); });
+    runHandler(m_errors, [this] { m_attachment->mnuAttach_Click(); });
 }
 
 void frmMain::oSkype_AttachmentStatus(int status) {
@@ -130,7 +132,7 @@ void frmMain::oSkype_AttachmentStatus(int status) {
 }
 
 void frmMain::oSkype_CallStatus(SkypeCallPtr call, int status) {
-    runHandler(m_services.messages, [&] { m_callHandler.oSkype_CallStatus(call, status); });
+    runHandler(m_errors, [&] { m_callHandler.oSkype_CallStatus(call, status); });
 }
 
 ListBox& frmMain::reachCallsList() {
@@ -146,11 +148,11 @@ bool frmMain::reachVideoOption() {
 }
 
 void frmMain::mnuCallOnlyAutoAnswerList_Click() {
-    runHandler(m_services.messages, [this] { m_autoCallList.show(); });
+    runHandler(m_errors, [this] { m_autoCallList.show(); });
 }
 
 void frmMain::mnuVideoCallsList_Click() {
-    runHandler(m_services.messages, [this] { m_autoVideoCallList.show(); });
+    runHandler(m_errors, [this] { m_autoVideoCallList.show(); });
 }
 
 void frmMain::mnuShowLogo_Click() {}
@@ -174,19 +176,25 @@ void frmMain::MDIForm_Unload() {
     // The notification-area icon goes here once the window has one.
 }
 
+void frmMain::endProgram() {
+    m_unloaded = true;
+    // A call event that is already on its way finds nobody listening.
+    m_attachment->release();
+    hide();
+    emit programEnded();
+}
+
 void frmMain::mnuExit_Click() {
     unloadChildren();
     MDIForm_Unload();
-    m_unloaded = true;
-    hide();
-    emit programEnded();
+    endProgram();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!m_unloaded) {
         unloadChildren();
         MDIForm_Unload();
-        m_unloaded = true;
+        endProgram();
     }
     event->accept();
 }

@@ -1,4 +1,5 @@
 #include "app/frm_main.h"
+#include "app/startup.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/product.h"
@@ -21,11 +22,7 @@ int main(int argc, char* argv[]) {
     const AppServices services{messages, shell, pause, automation,
                                QApplication::applicationDirPath()};
 
-    frmMain mainWindow(services);
-    QObject::connect(&mainWindow, &frmMain::programEnded, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
-    mainWindow.MDIForm_Load();
-    messages.setParent(&mainWindow);
-    mainWindow.show();
+    const std::unique_ptr<frmMain> mainWindow = startProgram(services);
+    messages.setParent(mainWindow.get());
     return app.exec();
 }
