@@ -142,8 +142,10 @@ TEST(Burst, TenThousandFailingCallsLeaveOneBoxAndCallsAnswered) {
     std::printf("burst: %u failing call events in %.1f s; resident memory %.1f MiB before, "
                 "peak %.1f MiB; at most %d box open\n",
                 2 * Half, seconds, before / 1024.0, peak / 1024.0, boxes.mostOpen);
+#ifndef __SANITIZE_ADDRESS__ // its quarantine keeps freed memory on purpose
     // Bounded: the events of the burst come and go, nothing piles up per event.
     EXPECT_LT(peak - before, 64 * 1024);
+#endif
     standIn.stop();
 }
 
