@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app_services.h"
+#include "background/c_mdi_background.h"
+#include "background/qt_mdi_client.h"
+#include "background/qt_window_system.h"
 #include "lists/frm_auto_call_list.h"
 #include "lists/frm_auto_video_call_list.h"
 #include "platform/window_instance.h"
@@ -23,7 +26,8 @@ public:
     explicit frmMain(const AppServices& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Load step, run once at start before the window is shown: the attach prompt.
+    // Load step, run once at start before the window is shown: the attach prompt,
+    // then the background painter over the client area.
     void MDIForm_Load();
 
     // Menu commands. Each reports its own failure and returns.
@@ -56,6 +60,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Size and state changes reach the background painter (which ignores them
+    // while the window is minimised).
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -71,6 +79,8 @@ private:
     bool reachVideoOption() override;
 
     void MDIForm_Unload();
+    CMdiBackground& background();
+    void backgroundClient_Resize();
 
     AppServices m_services;
     QMdiArea* m_mdiArea;
@@ -81,4 +91,9 @@ private:
     WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
     CallHandler m_callHandler;
     bool m_unloaded = false;
+    // The background painter, its view of this window, and imgBack's picture.
+    QtWindowSystem m_windowSystem;
+    QtMdiClient m_backgroundClient;
+    PictureRef m_imgBackPicture;
+    std::unique_ptr<CMdiBackground> oBackground;
 };
