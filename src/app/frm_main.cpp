@@ -3,6 +3,7 @@
 #include "platform/error_report.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
+#include "platform/run_time_error.h"
 #include "platform/shell_open.h"
 #include "platform/units.h"
 #include "skype/attachment.h"
@@ -31,13 +32,12 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                                   m_services.messages, m_errors, m_services.automation,
                                   m_services.programDir);
                           }),
-      m_callHandler(*this, services.pause) {
+      m_callHandler(*this, services.pause), m_backgroundClient(this, m_mdiArea, m_windowSystem) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
 
     m_mdiArea->setObjectName(QStringLiteral("mdiClient"));
-    m_mdiArea->setBackground(Qt::white);
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
@@ -50,6 +50,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     imgBack->setObjectName(QStringLiteral("imgBack"));
     imgBack->setPixmap(QPixmap(QStringLiteral(":/pellorin/logo.gif")));
     imgBack->setGeometry(Units::twipsRect(3480, 120, 3000, 1500));
+    m_imgBackPicture = std::make_shared<Picture>(imgBack->pixmap().toImage(), Units::screenDpi());
 
     buildMenus();
 
@@ -116,6 +117,14 @@ void frmMain::MDIForm_Load() {
             QStringLiteral("Please attach Pellorin to your Skype client first before using any "
                            "features,\r\nby clicking on File > Attach to Skype"),
             MsgBoxStyle::Information, Product::name);
+        // A plain white client area, no logo.
+        oBackground = std::make_unique<CMdiBackground>(m_windowSystem);
+        oBackground->setClient(&m_backgroundClient);
+        oBackground->setColor(0, 0x00FFFFFF);
+        oBackground->setColor(1, 0x00FFFFFF);
+        oBackground->setBackStyle(1);
+        oBackground->setGraphicPosition(0);
+        oBackground->setAutoRefresh(true);
     });
 }
 
@@ -155,8 +164,43 @@ void frmMain::mnuVideoCallsList_Click() {
     runHandler(m_errors, [this] { m_autoVideoCallList.show(); });
 }
 
-void frmMain::mnuShowLogo_Click() {}
-void frmMain::mnuHideLogo_Click() {}
+CMdiBackground& frmMain::background() {
+    if (!oBackground)
+        throw RunTimeError(91, QStringLiteral("Object variable or With block variable not set"));
+    return *oBackground;
+}
+
+void frmMain::mnuShowLogo_Click() {
+    runHandler(m_errors, [this] {
+        background().setGraphic(m_imgBackPicture);
+        background().setGraphicPosition(CMdiBackground::Tiled);
+    });
+}
+
+void frmMain::mnuHideLogo_Click() {
+    runHandler(m_errors, [this] {
+        background().setGraphic(m_imgBackPicture);
+        background().setGraphicPosition(0);
+    });
+}
+
+void frmMain::backgroundClient_Resize() {
+    runHandler(m_errors, [this] { m_backgroundClient.raiseResize(); });
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    backgroundClient_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Coming back from minimised: the size may be the same, the background is not.
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized))
+        backgroundClient_Resize();
+}
+
 void frmMain::mnuSkypeContacts_Click() {}
 void frmMain::mnuMinimizeToTray_Click() {}
 void frmMain::mnuAbout_Click() {}

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app_services.h"
+#include "background/c_mdi_background.h"
+#include "background/qt_mdi_client.h"
+#include "background/qt_window_system.h"
 #include "lists/frm_auto_call_list.h"
 #include "lists/frm_auto_video_call_list.h"
 #include "platform/error_report.h"
@@ -25,7 +28,8 @@ public:
     ~frmMain() override;
 
     // Load step, run once at start before the window is shown: the attach prompt,
-    // which waits until the user has closed it.
+    // which waits until the user has closed it, then the background painter over
+    // the client area.
     void MDIForm_Load();
 
     // Menu commands. Each reports its own failure and returns.
@@ -61,6 +65,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Size and state changes reach the background painter (which ignores them
+    // while the window is minimised).
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -79,6 +87,8 @@ private:
     // After the unload steps: the client's events no longer reach the program,
     // the window goes and the program ends.
     void endProgram();
+    CMdiBackground& background();
+    void backgroundClient_Resize();
 
     AppServices m_services;
     ErrorReport m_errors;
@@ -90,4 +100,9 @@ private:
     WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
     CallHandler m_callHandler;
     bool m_unloaded = false;
+    // The background painter, its view of this window, and imgBack's picture.
+    QtWindowSystem m_windowSystem;
+    QtMdiClient m_backgroundClient;
+    PictureRef m_imgBackPicture;
+    std::unique_ptr<CMdiBackground> oBackground;
 };
