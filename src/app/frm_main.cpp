@@ -32,6 +32,11 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                                   m_services.messages, m_errors, m_services.automation,
                                   m_services.programDir);
                           }),
+      m_contactWindow(m_mdiArea,
+                      [this] {
+                          return std::make_unique<frmContact>(m_services.messages, m_errors,
+                                                              m_services.automation);
+                      }),
       m_callHandler(*this, services.pause), m_backgroundClient(this, m_mdiArea, m_windowSystem) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);
@@ -201,7 +206,9 @@ void frmMain::changeEvent(QEvent* event) {
         backgroundClient_Resize();
 }
 
-void frmMain::mnuSkypeContacts_Click() {}
+void frmMain::mnuSkypeContacts_Click() {
+    runHandler(m_errors, [this] { m_contactWindow.show(); });
+}
 void frmMain::mnuMinimizeToTray_Click() {}
 void frmMain::mnuAbout_Click() {}
 

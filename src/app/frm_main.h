@@ -4,6 +4,7 @@
 #include "background/c_mdi_background.h"
 #include "background/qt_mdi_client.h"
 #include "background/qt_window_system.h"
+#include "contacts/frm_contact.h"
 #include "lists/frm_auto_call_list.h"
 #include "lists/frm_auto_video_call_list.h"
 #include "platform/error_report.h"
@@ -57,6 +58,8 @@ public:
     // The two list editor windows, one program-wide instance each.
     WindowInstance<frmAutoCallList>& autoCallList() { return m_autoCallList; }
     WindowInstance<frmAutoVideoCallList>& autoVideoCallList() { return m_autoVideoCallList; }
+    // The contact browser.
+    WindowInstance<frmContact>& contactWindow() { return m_contactWindow; }
 
 signals:
     // Exit was chosen, or the window was closed: the program ends now. Nothing of
@@ -98,6 +101,7 @@ private:
     QLabel* imgBack;
     WindowInstance<frmAutoCallList> m_autoCallList;
     WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
+    WindowInstance<frmContact> m_contactWindow;
     CallHandler m_callHandler;
     bool m_unloaded = false;
     // The background painter, its view of this window, and imgBack's picture.

@@ -1,6 +1,7 @@
 #include "auto_answer_list_form.h"
 
 #include "platform/error_report.h"
+#include "platform/form_style.h"
 #include "platform/units.h"
 
 #include <QGroupBox>
@@ -9,30 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-// Frame captions: dark red, bold.
-const QColor FrameTextColour(0x40, 0x00, 0x00);
-
-// The window's default font, every property set, so that a control inside a
-// frame does not take the frame's bold caption font.
-QFont windowFont() {
-    QFont font;
-    // Where the classic narrow sans face is missing, one with its metrics.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
-}
-
-QFont frameFont() {
-    QFont font = windowFont();
-    font.setWeight(QFont::Bold);
-    return font;
-}
-} // namespace
-
 AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
                                        MessageBoxService& messages, ErrorReport& errors,
                                        AutomationFactory& automation, const QString& programDir,
@@ -40,12 +17,12 @@ AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
     : MdiChildForm(parent), m_errors(errors),
       m_editor(messages, automation, programDir, layout.fileName) {
     setWindowTitle(layout.caption);
-    setFont(windowFont());
+    setFont(FormStyle::windowFont());
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
     setClientSizeTwips(layout.widthTwips, layout.heightTwips);
 
-    QGroupBox* frame1 =
-        makeFrame(this, "Frame1", QStringLiteral("Contact Lists (ID) :"), 120, 120, 3375, 3495);
+    QGroupBox* frame1 = FormStyle::makeFrame(this, "Frame1", QStringLiteral("Contact Lists (ID) :"),
+                                             120, 120, 3375, 3495);
     makeList(frame1, QStringLiteral("lstContacts"), m_editor.contactList(), layout.listToolTip);
 
     makeButton("CmdAdd", QStringLiteral("&Add >>"), 240, &AutoAnswerListForm::CmdAdd_Click);
@@ -53,13 +30,13 @@ AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
                &AutoAnswerListForm::CmdRemove_Click);
     makeButton("CmdSave", QStringLiteral("&Save List"), 1200, &AutoAnswerListForm::CmdSave_Click);
 
-    QGroupBox* frame2 = makeFrame(this, "Frame2", QStringLiteral("Your Auto-Answer Lists :"), 4680,
-                                  120, 3375, 3495);
+    QGroupBox* frame2 = FormStyle::makeFrame(
+        this, "Frame2", QStringLiteral("Your Auto-Answer Lists :"), 4680, 120, 3375, 3495);
     makeList(frame2, layout.listName, m_editor.answerList(), layout.listToolTip);
 
     // Its top lies 15 twips above the bottom edge: the options are out of sight.
-    QGroupBox* frame4 = makeFrame(this, "Frame4", QStringLiteral("Your Auto-Answer Options:"), 120,
-                                  3720, 5535, 1215);
+    QGroupBox* frame4 = FormStyle::makeFrame(
+        this, "Frame4", QStringLiteral("Your Auto-Answer Options:"), 120, 3720, 5535, 1215);
     m_chkAutoAnswerInc =
         makeOption(frame4, "chkAutoAnswerInc", QStringLiteral("Auto answer incoming calls"), 360);
     m_chkAutoAnswerIncWithVid =
@@ -72,26 +49,13 @@ AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
 
 AutoAnswerListForm::~AutoAnswerListForm() = default;
 
-QGroupBox* AutoAnswerListForm::makeFrame(QWidget* parent, const char* name, const QString& caption,
-                                         int left, int top, int width, int height) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(Units::twipsRect(left, top, width, height));
-    frame->setFont(frameFont());
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::WindowText, FrameTextColour);
-    frame->setPalette(pal);
-    return frame;
-}
-
 QListView* AutoAnswerListForm::makeList(QWidget* parent, const QString& name, ListBox& items,
                                         const QString& toolTip) {
     auto* view = new QListView(parent);
     view->setObjectName(name);
     view->setGeometry(Units::twipsRect(120, 360, 3135, 2985));
     // The frame's caption font and colour are the frame's own.
-    view->setFont(windowFont());
-    view->setPalette(palette());
+    FormStyle::usePlainStyle(view, this);
     view->setToolTip(toolTip);
     items.bindView(view);
     return view;
@@ -112,8 +76,7 @@ QRadioButton* AutoAnswerListForm::makeOption(QWidget* parent, const char* name,
     auto* option = new QRadioButton(caption, parent);
     option->setObjectName(QLatin1String(name));
     option->setGeometry(Units::twipsRect(240, top, 4455, 255));
-    option->setFont(windowFont());
-    option->setPalette(palette());
+    FormStyle::usePlainStyle(option, this);
     return option;
 }
 

@@ -65,8 +65,6 @@ protected:
                        const QString& programDir, QWidget* parent);
 
 private:
-    QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, int left,
-                         int top, int width, int height);
     QListView* makeList(QWidget* parent, const QString& name, ListBox& items,
                         const QString& toolTip);
     QPushButton* makeButton(const char* name, const QString& caption, int top,

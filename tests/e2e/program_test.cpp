@@ -1,4 +1,5 @@
 #include "app/frm_main.h"
+#include "contacts/frm_contact.h"
 #include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
 #include "lists/list_file.h"
@@ -7,6 +8,8 @@
 #include "skype/dbus_automation.h"
 #include "standin_process.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -109,11 +112,13 @@ TEST(Program, OnlyTheAttachCommandAttachesTheMainWindow) {
         const char* name;
         QStringList standInArguments;
         bool attachFirst;
-        bool restartStandIn; // the client quits and comes back before the window opens
-        QStringList boxes;   // all the boxes, in order
+        bool restartStandIn;         // the client quits and comes back before the window opens
+        QStringList boxes;           // all the boxes, in order
+        bool contactBrowser = false; // the window that opens; else the calls list
     };
     const Row rows[] = {
         {"neverAttached", {}, false, false, {}},
+        {"contactBrowserAfterTheClientCameBack", {}, true, true, {attached}, true},
         {"clientQuitAndCameBack", {}, true, true, {attached}},
         {"refused",
          {"--authorize", "refuse"},
@@ -146,8 +151,14 @@ TEST(Program, OnlyTheAttachCommandAttachesTheMainWindow) {
             standIn = std::make_unique<StandInProcess>(row.standInArguments);
             ASSERT_TRUE(standIn->start()) << standIn->error().toStdString();
         }
-        window.mnuCallOnlyAutoAnswerList_Click();
-        EXPECT_TRUE(window.autoCallList().isLoaded() || row.standInArguments.contains("refuse"));
+        if (row.contactBrowser) {
+            window.mnuSkypeContacts_Click();
+            EXPECT_TRUE(window.contactWindow().isLoaded());
+        } else {
+            window.mnuCallOnlyAutoAnswerList_Click();
+            EXPECT_TRUE(window.autoCallList().isLoaded() ||
+                        row.standInArguments.contains("refuse"));
+        }
         QTest::qWait(500); // whatever the window's reading raises has arrived
 
         if (!row.standInArguments.contains("refuse")) {
@@ -158,6 +169,42 @@ TEST(Program, OnlyTheAttachCommandAttachesTheMainWindow) {
         EXPECT_EQ(boxes.texts(), row.boxes) << boxes.texts().join('|').toStdString();
         standIn->stop();
     }
+}
+
+// The contact browser over the bus: the client's contacts in the client's order,
+// and a contact's profile in the ten boxes after a double-click.
+TEST(Program, ContactBrowserShowsTheClientsContactsAndAProfile) {
+    QTemporaryDir dir;
+    const QString contacts = dir.filePath("contacts.txt");
+    ASSERT_TRUE(FileBytes::put(contacts, "[zoe]\n[bob]\nFULLNAME=Bob Fenwick\nSEX=MALE\n"
+                                         "COUNTRY=gb United Kingdom\nCITY=York\n"
+                                         "BIRTHDAY=19700615\nABOUT=Builds things.\n"
+                                         "PHONE_MOBILE=+44 7700 900123\nPHONE_HOME=+44 1904 555\n"
+                                         "DISPLAYNAME=Bob F.\n[amy]\n"));
+    StandInProcess standIn({"--contacts", contacts});
+    ASSERT_TRUE(standIn.start()) << standIn.error().toStdString();
+    DBusAutomationFactory automation;
+    RecordingMessageBox boxes;
+    RecordingShellOpen shell;
+    RecordingPause pause;
+    frmMain window(AppServices{boxes, shell, pause, automation, dir.path()});
+    window.show();
+
+    window.mnuSkypeContacts_Click();
+    frmContact& browser = window.contactWindow().reach();
+    EXPECT_EQ(browser.lstContacts().items(), QStringList({"zoe", "bob", "amy"}));
+    browser.lstContacts().setListIndex(1);
+    browser.lstContacts_DblClick();
+
+    QStringList shown;
+    for (int i = 0; i < ContactDetailCount; ++i)
+        shown << browser.detailText(static_cast<ContactDetail>(i));
+    EXPECT_EQ(shown,
+              QStringList({"Bob Fenwick", "0", "United Kingdom", "York",
+                           QLocale::system().toString(QDate(1970, 6, 15), QLocale::ShortFormat),
+                           "Builds things.", "+44 7700 900123", "+44 1904 555", "", "Bob F."}));
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join('|').toStdString();
+    standIn.stop();
 }
 
 } // namespace
