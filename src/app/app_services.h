@@ -13,6 +13,7 @@ struct AppServices {
     ShellOpen& shell;
     Pause& pause;
     AutomationFactory& automation;
-    // The directory that holds the program (where the list files live).
+    // Where the list files live: the program's directory, or the user's
+    // configuration directory for an installed program (see ListLocation).
     QString programDir;
 };

@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 #include "app/startup.h"
+#include "lists/list_location.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/product.h"
@@ -20,7 +21,7 @@ int main(int argc, char* argv[]) {
     ThreadPause pause;
     DBusAutomationFactory automation;
     const AppServices services{messages, shell, pause, automation,
-                               QApplication::applicationDirPath()};
+                               ListLocation::choose(QApplication::applicationDirPath())};
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);
     messages.setParent(mainWindow.get());

@@ -5,6 +5,8 @@
 #include "platform/product.h"
 #include "skype/automation.h"
 
+#include <QDir>
+
 const QString AutoAnswerListEditor::NoContactSelected =
     QStringLiteral("Please select a contact to add to your auto-answer list");
 const QString AutoAnswerListEditor::NoEntrySelected =
@@ -71,6 +73,9 @@ void AutoAnswerListEditor::remove() {
 }
 
 void AutoAnswerListEditor::save() {
+    // The user's configuration directory may not exist before the first save; a
+    // directory that cannot be made shows up as the save's own failure.
+    QDir().mkpath(m_programDir);
     m_encoding = ListFile::writeFrom(m_answers, listPath(), m_encoding);
     m_messages.show(Saved, MsgBoxStyle::Information, Product::name);
 }
