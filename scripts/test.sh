@@ -8,3 +8,8 @@ build="${PELLORIN_BUILD_DIR:-$here/build}"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"
+
+# The Debian package, built from this tree and unpacked into a temporary root:
+# the installed program attaches to the installed stand-in and answers a call.
+package=$("$here/scripts/package.sh" | tail -n 1)
+"$here/tests/package/test_installed.sh" "$package"

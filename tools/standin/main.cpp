@@ -58,12 +58,14 @@ Options parse(int argc, char* argv[]) {
     return options;
 }
 
-// The demo contacts: beside the program, else in the source tree it was built from.
+// The demo contacts: beside the program, where an installed program's data lies,
+// else in the source tree it was built from.
 QString demoContacts() {
-    const QString beside =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/demo_contacts.txt");
-    if (QFileInfo::exists(beside))
-        return beside;
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString& candidate : {dir + QStringLiteral("/demo_contacts.txt"),
+                                     dir + QStringLiteral("/../share/pellorin/demo_contacts.txt")})
+        if (QFileInfo::exists(candidate))
+            return candidate;
     return QStringLiteral(PELLORIN_STANDIN_DEMO_CONTACTS);
 }
 
