@@ -4,6 +4,7 @@
 
 class AutomationFactory;
 class MessageBoxService;
+class NotificationIcon;
 class Pause;
 class ShellOpen;
 
@@ -13,6 +14,8 @@ struct AppServices {
     ShellOpen& shell;
     Pause& pause;
     AutomationFactory& automation;
+    // The main window's icon in the desktop's notification area.
+    NotificationIcon& trayIcon;
     // The directory that holds the program (where the list files live).
     QString programDir;
 };

@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 #include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 #include "platform/pause.h"
 #include "skype/api_session.h"
@@ -49,8 +50,9 @@ TEST(Program, AnswersExactlyTheCallersOnItsLists) {
         .attachWaitMs = 5000, .commandMs = 3000, .pendingAfterMs = 300, .handshakeMs = 60000});
     RecordingMessageBox boxes;
     RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
     ThreadPause pause; // the real second between answering and starting video
-    frmMain window(AppServices{boxes, shell, pause, automation, dir.path()});
+    frmMain window(AppServices{boxes, shell, pause, automation, tray, dir.path()});
     window.show();
 
     window.mnuAttach_Click();
@@ -132,8 +134,9 @@ TEST(Program, OnlyTheAttachCommandAttachesTheMainWindow) {
             .attachWaitMs = 4000, .commandMs = 3000, .pendingAfterMs = 300, .handshakeMs = 60000});
         RecordingMessageBox boxes;
         RecordingShellOpen shell;
+        RecordingNotificationIcon tray;
         RecordingPause pause;
-        frmMain window(AppServices{boxes, shell, pause, automation, dir.path()});
+        frmMain window(AppServices{boxes, shell, pause, automation, tray, dir.path()});
         window.show();
 
         if (row.attachFirst) {
