@@ -8,12 +8,16 @@ Q_LOGGING_CATEGORY(lcTray, "pellorin.tray", QtWarningMsg)
 
 QtNotificationIcon::QtNotificationIcon(QObject* parent)
     : NotificationIcon(parent), m_icon(new QSystemTrayIcon(this)) {
-    connect(m_icon, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                const Action action = actionOf(reason);
-                qCDebug(lcTray) << "activated" << action;
-                emit activated(action);
-            });
+    // Queued: the one who hears of an action may well remove the icon, and on X11
+    // removing it deletes the very window whose mouse event reports the action.
+    connect(
+        m_icon, &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason reason) {
+            const Action action = actionOf(reason);
+            qCDebug(lcTray) << "activated" << action;
+            emit activated(action);
+        },
+        Qt::QueuedConnection);
 }
 
 bool QtNotificationIcon::isAvailable() const {

@@ -240,7 +240,8 @@ void TestTrayAndAbout::closingABoxWhileHiddenDoesNotEndTheProgram() {
     QVERIFY(tray.shown);
 }
 
-// The Qt notification icon hands each of QSystemTrayIcon's reasons to the window.
+// The Qt notification icon hands each of QSystemTrayIcon's reasons on, once the
+// event that brought it has been handled.
 void TestTrayAndAbout::qtReasonsReachTheWindow_data() {
     QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
     QTest::addColumn<Action>("action");
@@ -259,7 +260,10 @@ void TestTrayAndAbout::qtReasonsReachTheWindow() {
     auto* qtIcon = icon.findChild<QSystemTrayIcon*>();
     QVERIFY(qtIcon);
     emit qtIcon->activated(reason);
-    QCOMPARE(activated.size(), 1);
+    // Not from inside Qt's own mouse handling: on X11 removing the icon there
+    // deletes the window that is handling the press, and the program crashes.
+    QCOMPARE(activated.size(), 0);
+    QTRY_COMPARE(activated.size(), 1);
     QCOMPARE(activated[0][0].value<Action>(), action);
 }
 
