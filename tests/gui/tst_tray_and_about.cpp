@@ -7,7 +7,6 @@
 #include "lists/list_file.h"
 #include "platform/qt_notification_icon.h"
 #include "platform/run_time_error.h"
-#include "platform/units.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -283,13 +282,8 @@ void TestTrayAndAbout::aboutLoadsOnceAndAgainAfterClose() {
     QCOMPARE(h.window.about().subWindow()->pos(), QPoint(40, 40));
     QCOMPARE(label3(), Disclaimer);
 
-    QMdiSubWindow* sub = h.window.about().subWindow();
-    QCOMPARE(sub->windowTitle(), QStringLiteral("About"));
-    QVERIFY(!(sub->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(first->size(), Units::twipsSize(3150, 3765));
-
     // Closed and chosen again: loaded anew, at the top-left corner.
-    sub->close();
+    h.window.about().subWindow()->close();
     QVERIFY(!h.window.about().isLoaded());
     QTRY_COMPARE(h.window.mdiArea()->subWindowList().size(), 0);
     h.window.mnuAbout_Click();
@@ -328,9 +322,6 @@ void TestTrayAndAbout::aboutLabels() {
     QVERIFY2(face.family() == "Verdana" || face.family() == "DejaVu Sans",
              qPrintable(face.family()));
     QVERIFY(face.bold());
-    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0x40, 0x00, 0x00));
-    QCOMPARE(label->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(label->alignment() & Qt::AlignHCenter);
     // The whole text shows: wrapped where it may wrap, on one line where not.
     const int needed =
         label->wordWrap() ? label->heightForWidth(label->width()) : label->fontMetrics().height();
