@@ -18,6 +18,7 @@
 #include "background/qt_window_system.h"
 #include "bench_support.h"
 #include "platform/pause.h"
+#include "platform/qt_notification_icon.h"
 #include "platform/shell_open.h"
 #include "platform/units.h"
 #include "silent_messages.h"
@@ -147,9 +148,10 @@ int main(int argc, char** argv) {
     // with a plain white area and no painter.
     SilentMessages messages;
     DesktopShellOpen shell;
+    QtNotificationIcon tray;
     ThreadPause pause;
     DBusAutomationFactory automation;
-    const AppServices services{messages, shell, pause, automation, QDir::tempPath()};
+    const AppServices services{messages, shell, pause, automation, tray, QDir::tempPath()};
     std::vector<double> painted, plain;
     {
         frmMain window(services);

@@ -12,6 +12,7 @@
 #include "app/frm_main.h"
 #include "bench_support.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 #include "skype/api_protocol.h"
 #include "skype/dbus_automation.h"
@@ -77,7 +78,8 @@ struct Rung {
 class RingBench {
 public:
     explicit RingBench(const QString& programDir)
-        : m_services{m_messages, m_shell, m_pause, m_factory, programDir}, m_window(m_services) {}
+        : m_services{m_messages, m_shell, m_pause, m_factory, m_tray, programDir},
+          m_window(m_services) {}
 
     StandInProcess& standIn() { return m_standIn; }
 
@@ -231,6 +233,7 @@ private:
     StandInProcess m_standIn;
     RecordingMessageBox m_messages;
     RecordingShellOpen m_shell;
+    RecordingNotificationIcon m_tray;
     RecordingPause m_pause;
     DBusAutomationFactory m_factory;
     AppServices m_services;

@@ -9,8 +9,12 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     dbus dbus-daemon dbus-bin
+    # Liberation Sans stands in for the list windows' classic face, DejaVu Sans
+    # for the About window's Verdana.
     xvfb xauth imagemagick fonts-dejavu-core fonts-liberation2
-    dpkg-dev desktop-file-utils appstream xdotool
+    dpkg-dev desktop-file-utils appstream
+    # A notification area, and a mouse and keyboard, for the tray end-to-end check.
+    trayer xdotool x11-utils
 )
 
 missing=()

@@ -4,6 +4,7 @@
 
 class AutomationFactory;
 class MessageBoxService;
+class NotificationIcon;
 class Pause;
 class ShellOpen;
 
@@ -13,6 +14,8 @@ struct AppServices {
     ShellOpen& shell;
     Pause& pause;
     AutomationFactory& automation;
+    // The main window's icon in the desktop's notification area.
+    NotificationIcon& trayIcon;
     // Where the list files live: the program's directory, or the user's
     // configuration directory for an installed program (see ListLocation).
     QString programDir;

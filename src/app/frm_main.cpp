@@ -37,7 +37,9 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                           return std::make_unique<frmContact>(m_services.messages, m_errors,
                                                               m_services.automation);
                       }),
-      m_callHandler(*this, services.pause), m_backgroundClient(this, m_mdiArea, m_windowSystem) {
+      m_about(m_mdiArea, [] { return std::make_unique<frmAbout>(); }),
+      trayRecord(services.trayIcon), m_callHandler(*this, services.pause),
+      m_backgroundClient(this, m_mdiArea, m_windowSystem) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
@@ -63,6 +65,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
 
     connect(m_attachment, &Attachment::callStatus, this, &frmMain::oSkype_CallStatus);
+    connect(&trayRecord, &NotificationIcon::activated, this, &frmMain::trayRecord_Activated);
 }
 
 frmMain::~frmMain() = default;
@@ -209,8 +212,42 @@ void frmMain::changeEvent(QEvent* event) {
 void frmMain::mnuSkypeContacts_Click() {
     runHandler(m_errors, [this] { m_contactWindow.show(); });
 }
-void frmMain::mnuMinimizeToTray_Click() {}
-void frmMain::mnuAbout_Click() {}
+void frmMain::mnuMinimizeToTray_Click() {
+    runHandler(m_errors, [this] { minimize_to_tray(); });
+}
+
+void frmMain::minimize_to_tray() {
+    // An icon that the desktop cannot show would leave the program running with
+    // no window and no way back to it.
+    if (!trayRecord.isAvailable()) {
+        m_services.messages.show(
+            QStringLiteral("This desktop has no notification area to put Pellorin's icon in, "
+                           "so the window stays open."),
+            MsgBoxStyle::Exclamation, Product::name);
+        return;
+    }
+    hide();
+    trayRecord.add(windowIcon(), Product::trayTip);
+}
+
+// The desktop reports actions on the icon, not presses and releases: the left
+// button's is Trigger, the right button's Context. Either brings the window back;
+// any other action (a double or middle click) leaves the icon where it is.
+void frmMain::trayRecord_Activated(NotificationIcon::Action action) {
+    if (m_unloaded || (action != NotificationIcon::Action::Trigger &&
+                       action != NotificationIcon::Action::Context))
+        return;
+    runHandler(m_errors, [this] {
+        show();
+        raise();
+        activateWindow();
+        trayRecord.remove();
+    });
+}
+
+void frmMain::mnuAbout_Click() {
+    runHandler(m_errors, [this] { m_about.show(); });
+}
 
 void frmMain::mnuHomePage_Click() {
     m_services.shell.open(Product::homePage, /*maximised=*/true);
@@ -224,7 +261,7 @@ void frmMain::unloadChildren() {
 }
 
 void frmMain::MDIForm_Unload() {
-    // The notification-area icon goes here once the window has one.
+    trayRecord.remove();
 }
 
 void frmMain::endProgram() {

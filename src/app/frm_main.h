@@ -5,9 +5,11 @@
 #include "background/qt_mdi_client.h"
 #include "background/qt_window_system.h"
 #include "contacts/frm_contact.h"
+#include "frm_about.h"
 #include "lists/frm_auto_call_list.h"
 #include "lists/frm_auto_video_call_list.h"
 #include "platform/error_report.h"
+#include "platform/notification_icon.h"
 #include "platform/window_instance.h"
 #include "skype/automation.h"
 #include "skype/call_handler.h"
@@ -45,6 +47,11 @@ public:
     void mnuHomePage_Click();
     void mnuAbout_Click();
 
+    // Hides the window behind its icon in the notification area; the icon's
+    // left button or its context action brings the window back. Where the
+    // desktop has no notification area the window stays and a box says so.
+    void minimize_to_tray();
+
     // The client's events, through oSkype.
     void oSkype_AttachmentStatus(int status);
     void oSkype_CallStatus(SkypeCallPtr call, int status);
@@ -60,6 +67,7 @@ public:
     WindowInstance<frmAutoVideoCallList>& autoVideoCallList() { return m_autoVideoCallList; }
     // The contact browser.
     WindowInstance<frmContact>& contactWindow() { return m_contactWindow; }
+    WindowInstance<frmAbout>& about() { return m_about; }
 
 signals:
     // Exit was chosen, or the window was closed: the program ends now. Nothing of
@@ -87,6 +95,7 @@ private:
     bool reachVideoOption() override;
 
     void MDIForm_Unload();
+    void trayRecord_Activated(NotificationIcon::Action action);
     // After the unload steps: the client's events no longer reach the program,
     // the window goes and the program ends.
     void endProgram();
@@ -102,6 +111,9 @@ private:
     WindowInstance<frmAutoCallList> m_autoCallList;
     WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
     WindowInstance<frmContact> m_contactWindow;
+    WindowInstance<frmAbout> m_about;
+    // The window's notification-area icon.
+    NotificationIcon& trayRecord;
     CallHandler m_callHandler;
     bool m_unloaded = false;
     // The background painter, its view of this window, and imgBack's picture.

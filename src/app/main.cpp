@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/product.h"
+#include "platform/qt_notification_icon.h"
 #include "platform/shell_open.h"
 #include "skype/dbus_automation.h"
 
@@ -20,8 +21,10 @@ int main(int argc, char* argv[]) {
     DesktopShellOpen shell;
     ThreadPause pause;
     DBusAutomationFactory automation;
-    const AppServices services{messages, shell, pause, automation,
-                               ListLocation::choose(QApplication::applicationDirPath())};
+    QtNotificationIcon trayIcon;
+    const AppServices services{messages, shell,
+                               pause,    automation,
+                               trayIcon, ListLocation::choose(QApplication::applicationDirPath())};
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);
     messages.setParent(mainWindow.get());

@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 #include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 #include "platform/message_box.h"
 #include "skype/api_session.h"
@@ -101,8 +102,9 @@ TEST(Burst, TenThousandFailingCallsLeaveOneBoxAndCallsAnswered) {
     DBusAutomationFactory automation;
     WatchedBoxes boxes;
     RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
     RecordingPause pause;
-    frmMain window(AppServices{boxes, shell, pause, automation, dir.path()});
+    frmMain window(AppServices{boxes, shell, pause, automation, tray, dir.path()});
     window.show();
     window.mnuAttach_Click();
     ASSERT_TRUE(runUntil([] { return openBoxes().size() == 1; }, 5000));

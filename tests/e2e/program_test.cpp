@@ -2,6 +2,7 @@
 #include "contacts/frm_contact.h"
 #include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 #include "platform/pause.h"
 #include "skype/api_session.h"
@@ -52,8 +53,9 @@ TEST(Program, AnswersExactlyTheCallersOnItsLists) {
         .attachWaitMs = 5000, .commandMs = 3000, .pendingAfterMs = 300, .handshakeMs = 60000});
     RecordingMessageBox boxes;
     RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
     ThreadPause pause; // the real second between answering and starting video
-    frmMain window(AppServices{boxes, shell, pause, automation, dir.path()});
+    frmMain window(AppServices{boxes, shell, pause, automation, tray, dir.path()});
     window.show();
 
     window.mnuAttach_Click();
@@ -137,8 +139,9 @@ TEST(Program, OnlyTheAttachCommandAttachesTheMainWindow) {
             .attachWaitMs = 4000, .commandMs = 3000, .pendingAfterMs = 300, .handshakeMs = 60000});
         RecordingMessageBox boxes;
         RecordingShellOpen shell;
+        RecordingNotificationIcon tray;
         RecordingPause pause;
-        frmMain window(AppServices{boxes, shell, pause, automation, dir.path()});
+        frmMain window(AppServices{boxes, shell, pause, automation, tray, dir.path()});
         window.show();
 
         if (row.attachFirst) {
@@ -187,7 +190,8 @@ TEST(Program, ContactBrowserShowsTheClientsContactsAndAProfile) {
     RecordingMessageBox boxes;
     RecordingShellOpen shell;
     RecordingPause pause;
-    frmMain window(AppServices{boxes, shell, pause, automation, dir.path()});
+    RecordingNotificationIcon tray;
+    frmMain window(AppServices{boxes, shell, pause, automation, tray, dir.path()});
     window.show();
 
     window.mnuSkypeContacts_Click();

@@ -2,6 +2,7 @@
 #include "fakes/fake_client.h"
 #include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 #include "lists/auto_answer_list_editor.h"
 #include "lists/list_file.h"
 
@@ -37,6 +38,7 @@ class AutoAnswerListsTest : public QObject {
     std::unique_ptr<FakeAutomationFactory> m_factory;
     std::unique_ptr<RecordingMessageBox> m_boxes;
     RecordingShellOpen m_shell;
+    RecordingNotificationIcon m_tray;
     RecordingPause m_pause;
     std::unique_ptr<frmMain> m_main;
 
@@ -72,7 +74,7 @@ private slots:
         m_factory = std::make_unique<FakeAutomationFactory>(*m_client);
         m_boxes = std::make_unique<RecordingMessageBox>();
         m_main = std::make_unique<frmMain>(
-            AppServices{*m_boxes, m_shell, m_pause, *m_factory, m_dir->path()});
+            AppServices{*m_boxes, m_shell, m_pause, *m_factory, m_tray, m_dir->path()});
         m_main->show();
     }
 

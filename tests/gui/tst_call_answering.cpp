@@ -2,6 +2,7 @@
 #include "fakes/fake_client.h"
 #include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 
 #include <QMdiArea>
@@ -23,6 +24,7 @@ class CallAnsweringTest : public QObject {
     std::unique_ptr<RecordingMessageBox> m_boxes;
     std::unique_ptr<RecordingPause> m_pause;
     RecordingShellOpen m_shell;
+    RecordingNotificationIcon m_tray;
     std::unique_ptr<frmMain> m_main;
 
     void putLists(const QByteArray& calls, const QByteArray& video) {
@@ -54,7 +56,7 @@ private slots:
         m_boxes = std::make_unique<RecordingMessageBox>();
         m_pause = std::make_unique<RecordingPause>();
         m_main = std::make_unique<frmMain>(
-            AppServices{*m_boxes, m_shell, *m_pause, *m_factory, m_dir->path()});
+            AppServices{*m_boxes, m_shell, *m_pause, *m_factory, m_tray, m_dir->path()});
         m_main->show();
         m_client->attachOutcomes = {{0}};
         m_main->mnuAttach_Click();

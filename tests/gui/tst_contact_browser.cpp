@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 #include "fakes/fake_client.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 
 #include <QLineEdit>
 #include <QListView>
@@ -18,6 +19,7 @@ class ContactBrowserWindowTest : public QObject {
     RecordingMessageBox m_boxes;
     RecordingShellOpen m_shell;
     RecordingPause m_pause;
+    RecordingNotificationIcon m_tray;
 
     static void closed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -33,7 +35,7 @@ private slots:
     void showsOneWindowThatReadsTheListAgainAfterItWasClosed() {
         m_client.contacts = {{"alice", {{"FullName", "Alice Marsh"}, {"City", "Tartu"}}},
                              {"bob", {{"FullName", "Bob Fenwick"}, {"About", "Builds."}}}};
-        frmMain main(AppServices{m_boxes, m_shell, m_pause, m_factory, QDir::tempPath()});
+        frmMain main(AppServices{m_boxes, m_shell, m_pause, m_factory, m_tray, QDir::tempPath()});
         main.show();
         main.mnuSkypeContacts_Click();
         main.mnuSkypeContacts_Click();

@@ -4,6 +4,7 @@
 #include "fakes/file_bytes.h"
 #include "fakes/memory_transport.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 #include "platform/run_time_error.h"
 #include "platform/window_instance.h"
@@ -44,8 +45,9 @@ struct Harness {
     FakeAutomationFactory factory{client};
     RecordingMessageBox boxes;
     RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
     RecordingPause pause;
-    frmMain window{AppServices{boxes, shell, pause, factory, QDir::tempPath()}};
+    frmMain window{AppServices{boxes, shell, pause, factory, tray, QDir::tempPath()}};
 
     QAction* action(const char* name) {
         auto* a = window.findChild<QAction*>(QLatin1String(name));
@@ -95,6 +97,7 @@ void TestFrmMain::promptComesBeforeTheWindow() {
     FakeAutomationFactory factory{client};
     RecordingMessageBox boxes;
     RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
     RecordingPause pause;
     bool windowVisibleDuringPrompt = true;
     bool clientTouchedDuringPrompt = true;
@@ -107,7 +110,7 @@ void TestFrmMain::promptComesBeforeTheWindow() {
     };
 
     const std::unique_ptr<frmMain> window =
-        startProgram(AppServices{boxes, shell, pause, factory, QDir::tempPath()});
+        startProgram(AppServices{boxes, shell, pause, factory, tray, QDir::tempPath()});
 
     QCOMPARE(boxes.shown.size(), size_t(1));
     QCOMPARE(boxes.waitedFor, std::vector<size_t>{0}); // the program waited for it
@@ -284,8 +287,9 @@ void TestFrmMain::afterExitNothingOfTheProgramRuns() {
     });
     RecordingMessageBox boxes;
     RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
     RecordingPause pause;
-    frmMain window(AppServices{boxes, shell, pause, factory, dir.path()});
+    frmMain window(AppServices{boxes, shell, pause, factory, tray, dir.path()});
     window.show();
     window.mnuAttach_Click();
     QTRY_COMPARE(boxes.shown.size(), size_t(1)); // attached

@@ -3,6 +3,7 @@
 #include "app/frm_main.h"
 #include "fakes/fake_client.h"
 #include "fakes/recorders.h"
+#include "fakes/recording_notification_icon.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -17,8 +18,9 @@ struct Harness {
     FakeAutomationFactory factory{client};
     RecordingMessageBox boxes;
     RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
     RecordingPause pause;
-    frmMain window{AppServices{boxes, shell, pause, factory, QDir::tempPath()}};
+    frmMain window{AppServices{boxes, shell, pause, factory, tray, QDir::tempPath()}};
 
     Harness() {
         window.MDIForm_Load();
