@@ -1,4 +1,6 @@
+#include "app/command_line.h"
 #include "app/frm_main.h"
+#include "baresip/baresip_automation_factory.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/product.h"
@@ -8,17 +10,31 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <memory>
+#include <optional>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(Product::name);
     QApplication::setApplicationVersion(Product::fileVersion);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
 
+    // Qt has taken its own options out of argv by now.
+    const CommandLine commandLine = parseCommandLine(QApplication::arguments().mid(1));
+    if (const std::optional<int> status = usageExitStatus(commandLine))
+        return *status;
+    const auto& options = std::get<CommandLineOptions>(commandLine);
+    std::unique_ptr<AutomationFactory> automation;
+    if (options.client == CommandLineOptions::Client::Baresip)
+        automation =
+            std::make_unique<BaresipAutomationFactory>(options.baresipHost, options.baresipPort);
+    else
+        automation = std::make_unique<DBusAutomationFactory>();
+
     QtMessageBoxService messages;
     DesktopShellOpen shell;
     ThreadPause pause;
-    DBusAutomationFactory automation;
-    const AppServices services{messages, shell, pause, automation,
+    const AppServices services{messages, shell, pause, *automation,
                                QApplication::applicationDirPath()};
 
     frmMain mainWindow(services);
