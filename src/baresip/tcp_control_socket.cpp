@@ -1,5 +1,7 @@
 #include "tcp_control_socket.h"
 
+#include "platform/tcp_ack.h"
+
 TcpControlSocket::TcpControlSocket(QObject* parent) : ControlSocket(parent) {
     connect(&m_socket, &QTcpSocket::connected, this, [this] {
         m_state = State::Open;
@@ -9,6 +11,8 @@ TcpControlSocket::TcpControlSocket(QObject* parent) : ControlSocket(parent) {
     });
     connect(&m_socket, &QTcpSocket::readyRead, this, [this] {
         const QByteArray bytes = m_socket.readAll();
+        // baresip writes an event and a reply, or several events, in a row.
+        acknowledgeReceivedAtOnce(m_socket.socketDescriptor());
         if (!bytes.isEmpty())
             emit received(bytes);
     });
@@ -42,7 +46,8 @@ void TcpControlSocket::readArrived() {
 
 void TcpControlSocket::onError(QAbstractSocket::SocketError error) {
     const State before = m_state;
-    if (before == State::Idle)
+    // A look for data that found none (readArrived) is no failure.
+    if (before == State::Idle || error == QAbstractSocket::SocketTimeoutError)
         return;
     m_state = State::Idle;
     const QString why = m_socket.errorString();

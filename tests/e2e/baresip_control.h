@@ -1,0 +1,75 @@
+#pragma once
+
+#include "baresip/ctrl_protocol.h"
+#include "baresip/netstring_reader.h"
+#include "baresip/tcp_control_socket.h"
+
+#include <QObject>
+#include <QTcpSocket>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// An event as it arrived, with the time it arrived.
+struct SeenEvent {
+    CtrlProtocol::Event event;
+    std::chrono::steady_clock::time_point at;
+};
+
+// A test's own connection to a baresip instance's control socket: commands
+// with their replies, and every event it sent. Waiting runs the event loop, so
+// the program under test goes on meanwhile. Failures throw std::runtime_error.
+class BaresipControl : public QObject {
+    Q_OBJECT
+public:
+    bool connectTo(quint16 port, int timeoutMs = 5000);
+    bool isOpen() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
+
+    CtrlProtocol::Response command(const QString& command, const QString& params = QString(),
+                                   int timeoutMs = 5000);
+    // Sends a command and returns at once (its reply is not waited for).
+    void send(const QString& command, const QString& params = QString());
+
+    const std::vector<SeenEvent>& events() const { return m_events; }
+    // The first event of `type` about the call `callId` (any call when empty).
+    std::optional<SeenEvent> find(const QString& type, const QString& callId = QString()) const;
+    bool waitFor(const QString& type, const QString& callId, int timeoutMs);
+
+private:
+    void onReadyRead();
+
+    QTcpSocket m_socket;
+    NetstringReader m_reader;
+    quint64 m_nextToken = 0;
+    std::vector<CtrlProtocol::Response> m_replies;
+    std::vector<SeenEvent> m_events;
+};
+
+// The program's own control socket, with the events that baresip sent over it
+// recorded as they arrive: what baresip told the program.
+class TappedControlSocket : public TcpControlSocket {
+    Q_OBJECT
+public:
+    explicit TappedControlSocket(std::vector<SeenEvent>& seen);
+
+private:
+    std::vector<SeenEvent>& m_seen;
+    NetstringReader m_reader;
+};
+
+// Finds an event among `seen`.
+std::optional<SeenEvent> findEvent(const std::vector<SeenEvent>& seen, const QString& type,
+                                   const QString& callId = QString());
+
+// What baresip's "video_debug" says of the current call's video stream.
+struct VideoStats {
+    bool started = false;
+    QString source;       // the source module ("none" when there is none)
+    int sourceFrames = 0; // frames the source made
+    int sentPackets = 0;  // RTP packets sent
+    int receivedPackets = 0;
+    int shownFrames = 0; // frames decoded and displayed
+};
+VideoStats parseVideoStats(const QString& videoDebug);
