@@ -56,13 +56,13 @@ QString commandLineUsage() {
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")))
+        return UsageWanted{};
     CommandLineOptions options;
     bool controlGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString name = arguments[i];
         std::optional<QString> value;
-        if (name == QLatin1String("--help") || name == QLatin1String("-h"))
-            return UsageWanted{};
         const qsizetype equals = name.indexOf(QLatin1Char('='));
         if (name.startsWith(QLatin1String("--")) && equals > 0) {
             value = name.mid(equals + 1);

@@ -142,8 +142,7 @@ void BaresipSession::attach(BaresipAutomation* object, bool wait) {
         forget(object);
         const bool notThere = e.number() == LinkError::NotRunning;
         if (notThere || !wait)
-            post({object, notThere ? AttachStatus::NotAvailable : AttachStatus::Refused, nullptr,
-                  true});
+            post({object, notThere ? AttachStatus::NotAvailable : AttachStatus::Refused, nullptr});
         if (wait)
             throw;
         qCWarning(lcBaresip).noquote() << "Attaching failed:" << e.description();
@@ -314,7 +313,7 @@ void BaresipSession::onClosed(const QString& why) {
     qCWarning(lcBaresip).noquote() << "The connection to baresip closed:" << why;
     for (const QPointer<BaresipAutomation>& listener : m_listeners)
         if (listener)
-            post({listener, AttachStatus::NotAvailable, nullptr, true});
+            post({listener, AttachStatus::NotAvailable, nullptr});
     m_listeners.clear();
     emit progressed();
 }
@@ -570,7 +569,7 @@ void BaresipSession::dispatch() {
     while (m_holdEvents == 0 && !m_events.empty()) {
         Event event = std::move(m_events.front());
         m_events.pop_front();
-        if (!event.target || (!event.last && !listening(event.target)))
+        if (!event.target || (event.call && !listening(event.target)))
             continue;
         if (event.call)
             event.target->raiseCallStatus(std::move(event.call), event.status);

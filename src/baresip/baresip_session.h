@@ -111,9 +111,9 @@ private:
     struct Event {
         QPointer<BaresipAutomation> target;
         int status;
-        std::shared_ptr<SkypeCall> call; // null for an attachment-status event
-        bool last = false;               // status 3 at a closing: raised even though
-                                         // the object no longer listens
+        // Null for an attachment-status event, which reaches its object even
+        // when the object no longer listens (status 3 at a closing).
+        std::shared_ptr<SkypeCall> call;
     };
 
     void open();

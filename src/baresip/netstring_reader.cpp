@@ -97,7 +97,9 @@ bool NetstringReader::parse() {
         m_payloadLength = -1;
     }
     m_buffer.remove(0, pos);
-    if (m_error != Error::None)
+    if (m_error != Error::None) {
         m_buffer.clear();
+        m_payloadLength = -1;
+    }
     return m_error == Error::None;
 }
