@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     dbus dbus-daemon dbus-bin
     xvfb xauth imagemagick fonts-dejavu-core fonts-liberation2
+    baresip-core
 )
 
 missing=()

@@ -2,8 +2,9 @@
 
 #include "platform/tcp_ack.h"
 
+#include <QEventLoop>
 #include <QRegularExpression>
-#include <QTest>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -31,6 +32,24 @@ int number(const QString& text, const char* pattern) {
 }
 
 } // namespace
+
+bool spinUntil(const std::function<bool()>& done, int timeoutMs) {
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    poll.start(1);
+    deadline.start(timeoutMs);
+    loop.exec();
+    return done();
+}
 
 std::optional<SeenEvent> findEvent(const std::vector<SeenEvent>& seen, const QString& type,
                                    const QString& callId) {
@@ -69,7 +88,7 @@ CtrlProtocol::Response BaresipControl::command(const QString& command, const QSt
     send(command, params);
     const QString token = QStringLiteral("test-%1").arg(m_nextToken);
     std::optional<CtrlProtocol::Response> reply;
-    (void)QTest::qWaitFor(
+    spinUntil(
         [&] {
             for (const auto& r : m_replies)
                 if (r.token == token)
@@ -88,7 +107,7 @@ std::optional<SeenEvent> BaresipControl::find(const QString& type, const QString
 }
 
 bool BaresipControl::waitFor(const QString& type, const QString& callId, int timeoutMs) {
-    return QTest::qWaitFor([&] { return find(type, callId).has_value(); }, timeoutMs);
+    return spinUntil([&] { return find(type, callId).has_value(); }, timeoutMs);
 }
 
 TappedControlSocket::TappedControlSocket(std::vector<SeenEvent>& seen) : m_seen(seen) {

@@ -12,6 +12,10 @@
 #include <optional>
 #include <vector>
 
+// Runs the event loop until `done` or the timeout (a socket's data is taken in
+// the moment it arrives; `done` is looked at every millisecond). Whether `done`.
+bool spinUntil(const std::function<bool()>& done, int timeoutMs);
+
 // An event as it arrived, with the time it arrived.
 struct SeenEvent {
     CtrlProtocol::Event event;
