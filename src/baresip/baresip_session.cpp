@@ -420,6 +420,12 @@ void BaresipSession::answer(const QString& callId) {
     if (knownCall(callId).status != CallStatusCode::Ringing)
         return; // answered already, or the caller gave up: nothing to answer
 
+    // Calls already answered: an answer baresip gives any other call now went
+    // to a call that became the current one after ours was selected.
+    QStringList answeredBefore;
+    for (auto it = m_calls.cbegin(); it != m_calls.cend(); ++it)
+        if (it->answered)
+            answeredBefore << it.key();
     for (int attempt = 0;; ++attempt) {
         if (!select(callId))
             return; // the caller hung up meanwhile
@@ -434,6 +440,13 @@ void BaresipSession::answer(const QString& callId) {
             throw RunTimeError(LinkError::Failed,
                                QStringLiteral("baresip could not answer the call from %1: %2")
                                    .arg(callerText(callId), quoted(replies.back().data)));
+        for (auto it = m_calls.cbegin(); it != m_calls.cend(); ++it)
+            if (it->answered && it.key() != callId && !answeredBefore.contains(it.key()))
+                throw RunTimeError(LinkError::Failed,
+                                   QStringLiteral("baresip answered the call from %1 when it was "
+                                                  "asked to answer the one from %2: a call that "
+                                                  "came in meanwhile took its place.")
+                                       .arg(quoted(it->handle), callerText(callId)));
         const CallRecord& call = knownCall(callId);
         if (call.answered || call.status != CallStatusCode::Ringing)
             break;

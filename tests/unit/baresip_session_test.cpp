@@ -261,6 +261,25 @@ TEST(BaresipSession, TwoCallsRingingEachIsAnsweredItself) {
                            "video_dir recvonly"}));
 }
 
+TEST(BaresipSession, AnAnswerThatWentToAnotherCallIsReported) {
+    Link link;
+    Ringing r;
+    ring(link, r, "sip:alice@example.org");
+    // A call came in between selecting Alice's and answering, and baresip
+    // answered that one.
+    link.peer.overrides =
+        [&](const MemoryControlSocket::Command& command) -> std::optional<CtrlProtocol::Response> {
+        if (command.name != "accept")
+            return std::nullopt;
+        const QString other = link.peer.ring("sip:mallory@example.org");
+        link.socket->sendEvent("CALL_LOCAL_SDP", other, {}, "answer");
+        return CtrlProtocol::Response{true, "Answering incoming call\n", ""};
+    };
+    QString description;
+    EXPECT_EQ(errorNumber([&] { r.call->answer(); }, &description), LinkError::Failed);
+    EXPECT_TRUE(description.contains("\"mallory@example.org\"")) << description.toStdString();
+}
+
 TEST(BaresipSession, CallsThatEndBeforeTheyAreAnswered) {
     for (const bool told : {true, false}) {
         SCOPED_TRACE(told ? "baresip said so" : "baresip forgot the call first");
