@@ -2,7 +2,7 @@
 // of the same bytes in the same run. Prints Google Benchmark's table, then the ratios.
 #include "lists/list_file.h"
 #include "platform/list_box.h"
-#include "platform/message_box.h"
+#include "silent_messages.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -15,11 +15,6 @@
 #include <string>
 
 namespace {
-
-class SilentMessages : public MessageBoxService {
-public:
-    void show(const QString&, int, const QString&) override {}
-};
 
 // Handle-like entries of 6 to 32 characters.
 QStringList handles() {

@@ -3,6 +3,8 @@
 #   link_latency     round trips to the stand-in client (bare Invoke beside the client link)
 #   ring_to_answer   ring to answer through the main window, beside a bare round trip
 #   list_file_bench  loading and saving a full list, beside plain file I/O
+#   background_bench composing the background at 1920x1080 beside a fill and a tiled
+#                    pixmap, and a drag resize of the main window
 #   sip_answer       dial to established with real baresip instances: Pellorin
 #                    answering beside baresip's own auto-answer
 #
@@ -10,9 +12,9 @@
 #   bash scripts/bench.sh NAME [OPTIONS]    runs one, e.g. ring_to_answer --calls 200
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-benchmarks=(link_latency ring_to_answer list_file_bench sip_answer)
+benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer)
 # These need no session bus.
-busless=" list_file_bench sip_answer "
+busless=" list_file_bench background_bench sip_answer "
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then
     echo "usage: $0 [$(IFS='|'; echo "${benchmarks[*]}") [options]]" >&2
     exit 2
@@ -32,7 +34,7 @@ fi
 for name in "${benchmarks[@]}"; do
     if [ "$name" = list_file_bench ]; then
         "$build/bench/$name" --benchmark_color=false
-    elif [ "$name" = sip_answer ]; then
+    elif [ "$name" = background_bench ] || [ "$name" = sip_answer ]; then
         "$build/bench/$name"
     else
         dbus-run-session -- "$build/bench/$name"

@@ -3,6 +3,7 @@
 #include "platform/error_report.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
+#include "platform/run_time_error.h"
 #include "platform/shell_open.h"
 #include "platform/units.h"
 #include "skype/attachment.h"
@@ -15,27 +16,28 @@
 #include <QRadioButton>
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_mdiArea(new QMdiArea(this)),
+    : QMainWindow(parent), m_services(services), m_errors(services.messages),
+      m_mdiArea(new QMdiArea(this)),
       m_attachment(new Attachment(services.automation, services.messages, this)),
       Picture1(new QWidget(this)), imgBack(new QLabel(Picture1)),
       m_autoCallList(m_mdiArea,
                      [this] {
-                         return std::make_unique<frmAutoCallList>(
-                             m_services.messages, m_services.automation, m_services.programDir);
+                         return std::make_unique<frmAutoCallList>(m_services.messages, m_errors,
+                                                                  m_services.automation,
+                                                                  m_services.programDir);
                      }),
       m_autoVideoCallList(m_mdiArea,
                           [this] {
-                              return std::make_unique<frmAutoVideoCallList>(m_services.messages,
-                                                                            m_services.automation,
-                                                                            m_services.programDir);
+                              return std::make_unique<frmAutoVideoCallList>(
+                                  m_services.messages, m_errors, m_services.automation,
+                                  m_services.programDir);
                           }),
-      m_callHandler(*this, services.pause) {
+      m_callHandler(*this, services.pause), m_backgroundClient(this, m_mdiArea, m_windowSystem) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
 
     m_mdiArea->setObjectName(QStringLiteral("mdiClient"));
-    m_mdiArea->setBackground(Qt::white);
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
@@ -48,6 +50,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     imgBack->setObjectName(QStringLiteral("imgBack"));
     imgBack->setPixmap(QPixmap(QStringLiteral(":/pellorin/logo.gif")));
     imgBack->setGeometry(Units::twipsRect(3480, 120, 3000, 1500));
+    m_imgBackPicture = std::make_shared<Picture>(imgBack->pixmap().toImage(), Units::screenDpi());
 
     buildMenus();
 
@@ -109,11 +112,19 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::MDIForm_Load() {
-    runHandler(m_services.messages, [this] {
-        m_services.messages.show(
+    runHandler(m_errors, [this] {
+        m_services.messages.showAndWait(
             QStringLiteral("Please attach Pellorin to your Skype client first before using any "
                            "features,\r\nby clicking on File > Attach to Skype"),
             MsgBoxStyle::Information, Product::name);
+        // A plain white client area, no logo.
+        oBackground = std::make_unique<CMdiBackground>(m_windowSystem);
+        oBackground->setClient(&m_backgroundClient);
+        oBackground->setColor(0, 0x00FFFFFF);
+        oBackground->setColor(1, 0x00FFFFFF);
+        oBackground->setBackStyle(1);
+        oBackground->setGraphicPosition(0);
+        oBackground->setAutoRefresh(true);
     });
 }
 
@@ -122,7 +133,7 @@ Automation* frmMain::oSkype() const {
 }
 
 void frmMain::mnuAttach_Click() {
-    runHandler(m_services.messages, [this] { m_attachment->mnuAttach_Click(); });
+    runHandler(m_errors, [this] { m_attachment->mnuAttach_Click(); });
 }
 
 void frmMain::oSkype_AttachmentStatus(int status) {
@@ -130,7 +141,7 @@ void frmMain::oSkype_AttachmentStatus(int status) {
 }
 
 void frmMain::oSkype_CallStatus(SkypeCallPtr call, int status) {
-    runHandler(m_services.messages, [&] { m_callHandler.oSkype_CallStatus(call, status); });
+    runHandler(m_errors, [&] { m_callHandler.oSkype_CallStatus(call, status); });
 }
 
 ListBox& frmMain::reachCallsList() {
@@ -146,15 +157,50 @@ bool frmMain::reachVideoOption() {
 }
 
 void frmMain::mnuCallOnlyAutoAnswerList_Click() {
-    runHandler(m_services.messages, [this] { m_autoCallList.show(); });
+    runHandler(m_errors, [this] { m_autoCallList.show(); });
 }
 
 void frmMain::mnuVideoCallsList_Click() {
-    runHandler(m_services.messages, [this] { m_autoVideoCallList.show(); });
+    runHandler(m_errors, [this] { m_autoVideoCallList.show(); });
 }
 
-void frmMain::mnuShowLogo_Click() {}
-void frmMain::mnuHideLogo_Click() {}
+CMdiBackground& frmMain::background() {
+    if (!oBackground)
+        throw RunTimeError(91, QStringLiteral("Object variable or With block variable not set"));
+    return *oBackground;
+}
+
+void frmMain::mnuShowLogo_Click() {
+    runHandler(m_errors, [this] {
+        background().setGraphic(m_imgBackPicture);
+        background().setGraphicPosition(CMdiBackground::Tiled);
+    });
+}
+
+void frmMain::mnuHideLogo_Click() {
+    runHandler(m_errors, [this] {
+        background().setGraphic(m_imgBackPicture);
+        background().setGraphicPosition(0);
+    });
+}
+
+void frmMain::backgroundClient_Resize() {
+    runHandler(m_errors, [this] { m_backgroundClient.raiseResize(); });
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    backgroundClient_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Coming back from minimised: the size may be the same, the background is not.
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized))
+        backgroundClient_Resize();
+}
+
 void frmMain::mnuSkypeContacts_Click() {}
 void frmMain::mnuMinimizeToTray_Click() {}
 void frmMain::mnuAbout_Click() {}
@@ -174,19 +220,25 @@ void frmMain::MDIForm_Unload() {
     // The notification-area icon goes here once the window has one.
 }
 
+void frmMain::endProgram() {
+    m_unloaded = true;
+    // A call event that is already on its way finds nobody listening.
+    m_attachment->release();
+    hide();
+    emit programEnded();
+}
+
 void frmMain::mnuExit_Click() {
     unloadChildren();
     MDIForm_Unload();
-    m_unloaded = true;
-    hide();
-    emit programEnded();
+    endProgram();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!m_unloaded) {
         unloadChildren();
         MDIForm_Unload();
-        m_unloaded = true;
+        endProgram();
     }
     event->accept();
 }

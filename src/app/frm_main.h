@@ -1,8 +1,12 @@
 #pragma once
 
 #include "app_services.h"
+#include "background/c_mdi_background.h"
+#include "background/qt_mdi_client.h"
+#include "background/qt_window_system.h"
 #include "lists/frm_auto_call_list.h"
 #include "lists/frm_auto_video_call_list.h"
+#include "platform/error_report.h"
 #include "platform/window_instance.h"
 #include "skype/automation.h"
 #include "skype/call_handler.h"
@@ -23,7 +27,9 @@ public:
     explicit frmMain(const AppServices& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Load step, run once at start before the window is shown: the attach prompt.
+    // Load step, run once at start before the window is shown: the attach prompt,
+    // which waits until the user has closed it, then the background painter over
+    // the client area.
     void MDIForm_Load();
 
     // Menu commands. Each reports its own failure and returns.
@@ -45,17 +51,24 @@ public:
     Automation* oSkype() const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
     const AppServices& services() const { return m_services; }
+    // The run-time error box of every handler of the program's windows.
+    ErrorReport& errors() { return m_errors; }
 
     // The two list editor windows, one program-wide instance each.
     WindowInstance<frmAutoCallList>& autoCallList() { return m_autoCallList; }
     WindowInstance<frmAutoVideoCallList>& autoVideoCallList() { return m_autoVideoCallList; }
 
 signals:
-    // Exit was chosen: the program ends.
+    // Exit was chosen, or the window was closed: the program ends now. Nothing of
+    // it runs any more (no handler, no box, no request to the client).
     void programEnded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Size and state changes reach the background painter (which ignores them
+    // while the window is minimised).
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -71,8 +84,14 @@ private:
     bool reachVideoOption() override;
 
     void MDIForm_Unload();
+    // After the unload steps: the client's events no longer reach the program,
+    // the window goes and the program ends.
+    void endProgram();
+    CMdiBackground& background();
+    void backgroundClient_Resize();
 
     AppServices m_services;
+    ErrorReport m_errors;
     QMdiArea* m_mdiArea;
     Attachment* m_attachment;
     QWidget* Picture1;
@@ -81,4 +100,9 @@ private:
     WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
     CallHandler m_callHandler;
     bool m_unloaded = false;
+    // The background painter, its view of this window, and imgBack's picture.
+    QtWindowSystem m_windowSystem;
+    QtMdiClient m_backgroundClient;
+    PictureRef m_imgBackPicture;
+    std::unique_ptr<CMdiBackground> oBackground;
 };

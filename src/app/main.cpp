@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/frm_main.h"
+#include "app/startup.h"
 #include "baresip/baresip_automation_factory.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
@@ -37,11 +38,7 @@ int main(int argc, char* argv[]) {
     const AppServices services{messages, shell, pause, *automation,
                                QApplication::applicationDirPath()};
 
-    frmMain mainWindow(services);
-    QObject::connect(&mainWindow, &frmMain::programEnded, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
-    mainWindow.MDIForm_Load();
-    messages.setParent(&mainWindow);
-    mainWindow.show();
+    const std::unique_ptr<frmMain> mainWindow = startProgram(services);
+    messages.setParent(mainWindow.get());
     return app.exec();
 }

@@ -44,7 +44,7 @@ void AutoAnswerListEditor::load() {
     }
     m_contacts.setItems(handles);
 
-    ListFile::readInto(m_answers, listPath(), m_messages);
+    m_encoding = ListFile::readInto(m_answers, listPath(), m_messages);
 }
 
 void AutoAnswerListEditor::add() {
@@ -71,6 +71,6 @@ void AutoAnswerListEditor::remove() {
 }
 
 void AutoAnswerListEditor::save() {
-    ListFile::writeFrom(m_answers, listPath());
+    m_encoding = ListFile::writeFrom(m_answers, listPath(), m_encoding);
     m_messages.show(Saved, MsgBoxStyle::Information, Product::name);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "list_file.h"
 #include "platform/list_box.h"
 
 #include <QString>
@@ -50,6 +51,8 @@ private:
     QString m_programDir;
     QString m_fileName;
     std::unique_ptr<Automation> m_oSkype;
+    // The list file's encoding as it was read, which a save keeps.
+    ListFile::Encoding m_encoding = ListFile::Encoding::Utf8;
     ListBox m_contacts;
     ListBox m_answers;
 };

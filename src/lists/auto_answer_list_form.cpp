@@ -34,9 +34,10 @@ QFont frameFont() {
 } // namespace
 
 AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
-                                       MessageBoxService& messages, AutomationFactory& automation,
-                                       const QString& programDir, QWidget* parent)
-    : MdiChildForm(parent), m_messages(messages),
+                                       MessageBoxService& messages, ErrorReport& errors,
+                                       AutomationFactory& automation, const QString& programDir,
+                                       QWidget* parent)
+    : MdiChildForm(parent), m_errors(errors),
       m_editor(messages, automation, programDir, layout.fileName) {
     setWindowTitle(layout.caption);
     setFont(windowFont());
@@ -102,7 +103,7 @@ QPushButton* AutoAnswerListForm::makeButton(const char* name, const QString& cap
     button->setObjectName(QLatin1String(name));
     button->setGeometry(Units::twipsRect(3600, top, 975, 495));
     connect(button, &QPushButton::clicked, this,
-            [this, handler] { runHandler(m_messages, [this, handler] { (this->*handler)(); }); });
+            [this, handler] { runHandler(m_errors, [this, handler] { (this->*handler)(); }); });
     return button;
 }
 

@@ -8,6 +8,7 @@
 
 class Automation;
 class AutomationFactory;
+class ErrorReport;
 class MessageBoxService;
 class QGroupBox;
 class QListView;
@@ -60,7 +61,8 @@ public:
 
 protected:
     AutoAnswerListForm(const AutoAnswerListLayout& layout, MessageBoxService& messages,
-                       AutomationFactory& automation, const QString& programDir, QWidget* parent);
+                       ErrorReport& errors, AutomationFactory& automation,
+                       const QString& programDir, QWidget* parent);
 
 private:
     QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, int left,
@@ -72,7 +74,7 @@ private:
     QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption, int top);
     void applyTabOrder(const QStringList& names);
 
-    MessageBoxService& m_messages;
+    ErrorReport& m_errors;
     AutoAnswerListEditor m_editor;
     QRadioButton* m_chkAutoAnswerInc = nullptr;
     QRadioButton* m_chkAutoAnswerIncWithVid = nullptr;

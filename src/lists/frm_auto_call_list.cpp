@@ -20,8 +20,9 @@ AutoAnswerListLayout callsLayout() {
 }
 } // namespace
 
-frmAutoCallList::frmAutoCallList(MessageBoxService& messages, AutomationFactory& automation,
-                                 const QString& programDir, QWidget* parent)
-    : AutoAnswerListForm(callsLayout(), messages, automation, programDir, parent) {
+frmAutoCallList::frmAutoCallList(MessageBoxService& messages, ErrorReport& errors,
+                                 AutomationFactory& automation, const QString& programDir,
+                                 QWidget* parent)
+    : AutoAnswerListForm(callsLayout(), messages, errors, automation, programDir, parent) {
     setObjectName(QStringLiteral("frmAutoCallList"));
 }

@@ -6,7 +6,7 @@
 class frmAutoCallList : public AutoAnswerListForm {
     Q_OBJECT
 public:
-    frmAutoCallList(MessageBoxService& messages, AutomationFactory& automation,
+    frmAutoCallList(MessageBoxService& messages, ErrorReport& errors, AutomationFactory& automation,
                     const QString& programDir, QWidget* parent = nullptr);
 
     ListBox& LstCallAutoAnswer() { return answerList(); }

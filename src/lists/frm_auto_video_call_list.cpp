@@ -21,9 +21,9 @@ AutoAnswerListLayout videoCallsLayout() {
 }
 } // namespace
 
-frmAutoVideoCallList::frmAutoVideoCallList(MessageBoxService& messages,
+frmAutoVideoCallList::frmAutoVideoCallList(MessageBoxService& messages, ErrorReport& errors,
                                            AutomationFactory& automation, const QString& programDir,
                                            QWidget* parent)
-    : AutoAnswerListForm(videoCallsLayout(), messages, automation, programDir, parent) {
+    : AutoAnswerListForm(videoCallsLayout(), messages, errors, automation, programDir, parent) {
     setObjectName(QStringLiteral("frmAutoVideoCallList"));
 }

@@ -7,8 +7,9 @@
 class frmAutoVideoCallList : public AutoAnswerListForm {
     Q_OBJECT
 public:
-    frmAutoVideoCallList(MessageBoxService& messages, AutomationFactory& automation,
-                         const QString& programDir, QWidget* parent = nullptr);
+    frmAutoVideoCallList(MessageBoxService& messages, ErrorReport& errors,
+                         AutomationFactory& automation, const QString& programDir,
+                         QWidget* parent = nullptr);
 
     ListBox& LstVideoCallAutoAnswer() { return answerList(); }
 };

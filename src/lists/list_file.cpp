@@ -4,11 +4,16 @@
 #include "platform/message_box.h"
 #include "platform/product.h"
 #include "platform/run_time_error.h"
+#include "windows_1252.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
+#include <vector>
 
 namespace ListFile {
 
@@ -17,14 +22,47 @@ namespace {
 constexpr int DeviceIoError = 57;
 constexpr qsizetype ChunkSize = qsizetype(1) << 20;
 
-QString decode(const char* data, qsizetype size) {
-    // Handles are plain ASCII; that needs no UTF-8 decoding.
-    for (qsizetype i = 0; i < size; ++i) {
-        if (static_cast<unsigned char>(data[i]) >= 0x80)
-            return QString::fromUtf8(data, size);
+// Turns lines into entries. A file is UTF-8 when all of it is valid UTF-8, and
+// Windows-1252 (what older programs wrote) otherwise; which one is known only at
+// the end, so the UTF-8 lines taken so far are decoded again when a line turns
+// out not to be UTF-8. Handles are mostly plain ASCII, which reads the same in
+// both and needs no decoding.
+class LineDecoder {
+public:
+    void append(const char* data, qsizetype size, QStringList& out) {
+        const bool ascii = std::all_of(data, data + size,
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (ascii) {
+            out << QString::fromLatin1(data, size);
+            return;
+        }
+        if (m_encoding == Encoding::Windows1252) {
+            out << Windows1252::decode(data, size);
+            return;
+        }
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        QString text = utf8.decode(QByteArrayView(data, size));
+        if (!utf8.hasError()) {
+            m_utf8Lines.push_back(out.size());
+            out << std::move(text);
+            return;
+        }
+        m_encoding = Encoding::Windows1252;
+        for (const qsizetype i : m_utf8Lines) {
+            const QByteArray bytes = out.at(i).toUtf8(); // the line's own bytes again
+            out[i] = Windows1252::decode(bytes.constData(), bytes.size());
+        }
+        m_utf8Lines.clear();
+        out << Windows1252::decode(data, size);
     }
-    return QString::fromLatin1(data, size);
-}
+
+    Encoding encoding() const { return m_encoding; }
+
+private:
+    Encoding m_encoding = Encoding::Utf8;
+    std::vector<qsizetype> m_utf8Lines;
+};
 
 // Takes the complete lines of buf[start..] into `out`, until `out` holds maxEntries.
 // `searchFrom` is where the search for the next CR goes on (no CR lies between
@@ -33,7 +71,7 @@ QString decode(const char* data, qsizetype size) {
 // first half of a CR LF. With `atEnd`, what follows the last terminator is the
 // last entry.
 void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, bool atEnd,
-               int maxEntries, QStringList& out) {
+               int maxEntries, LineDecoder& decoder, QStringList& out) {
     const char* data = buf.constData();
     const qsizetype size = buf.size();
     out.reserve(std::min<qsizetype>(maxEntries, out.size() + buf.count('\r') + 1));
@@ -42,12 +80,12 @@ void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, b
         if (cr < 0 || (cr + 1 == size && !atEnd)) {
             searchFrom = cr < 0 ? size : cr;
             if (atEnd && start < size) {
-                out << decode(data + start, size - start);
+                decoder.append(data + start, size - start, out);
                 start = searchFrom = size;
             }
             return;
         }
-        out << decode(data + start, cr - start);
+        decoder.append(data + start, cr - start, out);
         start = cr + 1;
         if (start < size && data[start] == '\n')
             ++start;
@@ -88,23 +126,34 @@ QString path(const QString& programDir, const QString& fileName) {
 
 Content parse(const QByteArray& bytes, int maxEntries) {
     Content content;
+    LineDecoder decoder;
     qsizetype start = 0;
     qsizetype searchFrom = 0;
-    takeLines(bytes, start, searchFrom, /*atEnd=*/true, maxEntries, content.entries);
+    takeLines(bytes, start, searchFrom, /*atEnd=*/true, maxEntries, decoder, content.entries);
     content.truncated = start < bytes.size();
+    content.encoding = decoder.encoding();
     return content;
 }
 
-QByteArray format(const QStringList& entries) {
+Encoding encodingFor(const QStringList& entries, Encoding wanted) {
+    if (wanted == Encoding::Windows1252 &&
+        std::all_of(entries.begin(), entries.end(),
+                    [](const QString& entry) { return Windows1252::canEncode(entry); }))
+        return Encoding::Windows1252;
+    return Encoding::Utf8;
+}
+
+QByteArray format(const QStringList& entries, Encoding encoding) {
     // One pass into one buffer: a UTF-16 unit never takes more than three bytes.
     qsizetype units = 0;
     for (const QString& entry : entries)
         units += entry.size();
-    QByteArray bytes(3 * units + 2 * entries.size(), Qt::Uninitialized);
+    const bool utf8 = encoding == Encoding::Utf8;
+    QByteArray bytes((utf8 ? 3 : 1) * units + 2 * entries.size(), Qt::Uninitialized);
     QStringEncoder encoder(QStringEncoder::Utf8);
     char* end = bytes.data();
     for (const QString& entry : entries) {
-        end = encoder.appendToBuffer(end, entry);
+        end = utf8 ? encoder.appendToBuffer(end, entry) : Windows1252::encodeInto(end, entry);
         *end++ = '\r';
         *end++ = '\n';
     }
@@ -118,12 +167,13 @@ Content read(const QString& path, int maxEntries) {
         cannotRead(path, numberFor(file.error()), file.errorString());
 
     Content content;
+    LineDecoder decoder;
     QByteArray buf;
     qsizetype start = 0;
     qsizetype searchFrom = 0;
     bool atEnd = false;
     for (;;) {
-        takeLines(buf, start, searchFrom, atEnd, maxEntries, content.entries);
+        takeLines(buf, start, searchFrom, atEnd, maxEntries, decoder, content.entries);
         if (content.entries.size() >= maxEntries) {
             content.truncated = start < buf.size() || (!atEnd && !file.atEnd());
             break;
@@ -142,27 +192,30 @@ Content read(const QString& path, int maxEntries) {
         buf.resize(had + got);
         atEnd = got == 0;
     }
+    content.encoding = decoder.encoding();
     return content;
 }
 
-void write(const QString& path, const QStringList& entries) {
+Encoding write(const QString& path, const QStringList& entries, Encoding encoding) {
+    const Encoding written = encodingFor(entries, encoding);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         cannotSave(path, file);
-    const QByteArray bytes = format(entries);
+    const QByteArray bytes = format(entries, written);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         cannotSave(path, file);
     }
     if (!file.commit())
         cannotSave(path, file);
+    return written;
 }
 
-void readInto(ListBox& list, const QString& path, MessageBoxService& messages) {
+Encoding readInto(ListBox& list, const QString& path, MessageBoxService& messages) {
     if (!ifoChecker::FileExists(path)) {
         const QFileInfo info(path);
         if (!info.exists())
-            return; // no list saved yet: the list keeps what it has
+            return Encoding::Utf8; // no list saved yet: the list keeps what it has
         if (info.isDir())
             cannotRead(path, ErrorNumber::PathFileAccess, QStringLiteral("it is a folder"));
         if (!info.isFile())
@@ -177,10 +230,11 @@ void readInto(ListBox& list, const QString& path, MessageBoxService& messages) {
     list.setItems(content.entries);
     if (content.truncated)
         messages.show(truncatedNotice(path), MsgBoxStyle::Exclamation, Product::name);
+    return content.encoding;
 }
 
-void writeFrom(const ListBox& list, const QString& path) {
-    write(path, list.items());
+Encoding writeFrom(const ListBox& list, const QString& path, Encoding encoding) {
+    return write(path, list.items(), encoding);
 }
 
 QString truncatedNotice(const QString& path) {

@@ -12,17 +12,40 @@ QString runTimeErrorText(const RunTimeError& error) {
         .arg(error.description());
 }
 
-bool runHandler(MessageBoxService& messages, const std::function<void()>& handler) {
-    RunTimeError failure(0, QString());
+ErrorReport::ErrorReport(MessageBoxService& boxes) : m_boxes(boxes) {}
+
+ErrorReport::~ErrorReport() = default;
+
+int ErrorReport::moreFailures() const {
+    return m_open && m_open->isOpen() ? m_more : 0;
+}
+
+void ErrorReport::report(const RunTimeError& error) {
+    qWarning().noquote() << "Run-time error" << error.number() << error.description();
+    if (m_open && m_open->isOpen()) {
+        ++m_more;
+        m_open->setText(m_text +
+                        (m_more == 1
+                             ? QStringLiteral("\r\n\r\n1 more failure happened while this box "
+                                              "was open; the log lists it.")
+                             : QStringLiteral("\r\n\r\n%1 more failures happened while this box "
+                                              "was open; the log lists them.")
+                                   .arg(m_more)));
+        return;
+    }
+    m_more = 0;
+    m_text = runTimeErrorText(error);
+    m_open = m_boxes.show(m_text, MsgBoxStyle::Exclamation, Product::name);
+}
+
+bool runHandler(ErrorReport& errors, const std::function<void()>& handler) {
     try {
         handler();
         return true;
     } catch (const RunTimeError& e) {
-        failure = e;
+        errors.report(e);
     } catch (const std::exception& e) {
-        failure = RunTimeError(ErrorNumber::Internal, QString::fromLocal8Bit(e.what()));
+        errors.report(RunTimeError(ErrorNumber::Internal, QString::fromLocal8Bit(e.what())));
     }
-    qWarning().noquote() << "handler failed:" << failure.number() << failure.description();
-    messages.show(runTimeErrorText(failure), MsgBoxStyle::Exclamation, Product::name);
     return false;
 }

@@ -4,6 +4,7 @@
 #include "api_call.h"
 #include "api_protocol.h"
 #include "automation.h"
+#include "platform/busy_cursor.h"
 
 #include <QEventLoop>
 #include <QLoggingCategory>
@@ -76,11 +77,11 @@ bool ApiSession::clientPresent() {
 
 void ApiSession::attach(ApiAutomation* object, int protocol, bool wait) {
     const auto keepAlive = shared_from_this();
+    // Looking may find that the client went or was replaced, which resets the stage
+    // and tells the objects attached until then.
+    const bool present = clientPresent();
     if (!listening(object))
         m_listeners.emplace_back(object);
-
-    // Looking may find that the client went or was replaced, which resets the stage.
-    const bool present = clientPresent();
     if (m_stage == Stage::Attached && present) {
         raiseAttachment(object, AttachStatus::Success);
         return;
@@ -88,7 +89,7 @@ void ApiSession::attach(ApiAutomation* object, int protocol, bool wait) {
     if (m_stage == Stage::Attached || m_stage == Stage::Detached) {
         m_stage = Stage::Detached;
         if (!present) {
-            raiseAttachment(object, AttachStatus::NotAvailable);
+            detachListeners(AttachStatus::NotAvailable);
             if (wait)
                 throw notRunning();
             return;
@@ -221,9 +222,14 @@ void ApiSession::onProtocolReply(const ApiTransport::Reply& reply) {
 }
 
 void ApiSession::finishHandshake(int status, std::optional<RunTimeError> error) {
-    m_stage = status == AttachStatus::Success ? Stage::Attached : Stage::Detached;
     m_lastOutcome = Outcome{status, std::move(error)};
-    raiseAttachmentToAll(status);
+    if (status == AttachStatus::Success) {
+        m_stage = Stage::Attached;
+        raiseAttachmentToAll(status);
+    } else {
+        m_stage = Stage::Detached;
+        detachListeners(status);
+    }
     emit progressed();
 }
 
@@ -270,8 +276,11 @@ QString ApiSession::command(const QString& command) {
     const ApiTransport::Reply& reply = **result;
     if (reply.failure != ApiTransport::Failure::None) {
         if (reply.failure == ApiTransport::Failure::NotRunning ||
-            reply.failure == ApiTransport::Failure::Disconnected)
+            reply.failure == ApiTransport::Failure::Disconnected) {
             m_stage = Stage::Detached;
+            m_protocol = 0;
+            detachListeners(AttachStatus::NotAvailable);
+        }
         throw transportError(reply, what, m_timeouts.commandMs);
     }
     const auto tagged = ApiProtocol::splitId(reply.text);
@@ -311,7 +320,7 @@ void ApiSession::onNotification(const QString& line) {
             post({listener, notice->status, call});
 }
 
-void ApiSession::onClientChanged(bool present) {
+void ApiSession::onClientChanged(bool /*present*/) {
     const Stage before = m_stage;
     m_stage = Stage::Detached;
     m_protocol = 0;
@@ -321,11 +330,11 @@ void ApiSession::onClientChanged(bool present) {
                                      QStringLiteral("The calling client quit while Pellorin was "
                                                     "attaching to it.")));
         ++m_handshake; // a late answer of the old client no longer counts
-    } else if (before == Stage::Attached && !present) {
-        raiseAttachmentToAll(AttachStatus::NotAvailable);
+    } else if (before == Stage::Attached) {
+        // The client that they attached to is gone, whether or not another one
+        // took its place: they raise nothing more until they attach again.
+        detachListeners(AttachStatus::NotAvailable);
     }
-    if (present)
-        raiseAttachmentToAll(AttachStatus::Available);
 }
 
 bool ApiSession::waitUntil(const std::function<bool()>& done, int timeoutMs, bool deliverEvents) {
@@ -341,6 +350,7 @@ bool ApiSession::waitUntil(const std::function<bool()>& done, int timeoutMs, boo
     });
     if (!deliverEvents)
         ++m_holdEvents;
+    const BusyCursor busy;
     timer.start(timeoutMs);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (!deliverEvents && --m_holdEvents == 0 && !m_events.empty())
@@ -358,6 +368,11 @@ void ApiSession::raiseAttachmentToAll(int status) {
             post({listener, status, nullptr});
 }
 
+void ApiSession::detachListeners(int status) {
+    raiseAttachmentToAll(status);
+    m_listeners.clear();
+}
+
 void ApiSession::post(Event event) {
     m_events.push_back(std::move(event));
     scheduleDispatch();
@@ -372,17 +387,21 @@ void ApiSession::scheduleDispatch() {
 
 void ApiSession::dispatch() {
     m_dispatchScheduled = false;
+    if (m_holdEvents > 0 || m_events.empty())
+        return;
     const auto keepAlive = shared_from_this();
-    while (m_holdEvents == 0 && !m_events.empty()) {
-        Event event = std::move(m_events.front());
-        m_events.pop_front();
-        if (!event.target || !listening(event.target))
-            continue;
+    // One event for each turn of the event loop, so that a flood of them does not
+    // stop the windows from answering the user meanwhile.
+    Event event = std::move(m_events.front());
+    m_events.pop_front();
+    if (event.target) {
         if (event.call)
             event.target->raiseCallStatus(std::move(event.call), event.status);
         else
             event.target->raiseAttachmentStatus(event.status);
     }
+    if (!m_events.empty())
+        scheduleDispatch();
 }
 
 bool ApiSession::listening(ApiAutomation* object) const {

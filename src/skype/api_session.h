@@ -43,6 +43,12 @@ RunTimeError unreadableReply(const QString& command, const QString& reply);
 // factory: the attach handshake, commands and their replies, and the
 // notifications, which become events of the objects that attached.
 //
+// Only an object that asked to attach raises events, and only for that attach:
+// when the handshake fails or the client goes away it is told so once and then
+// raises nothing until it asks again. A command of an object that never asked
+// (a window reading contacts) attaches the conversation as the client requires,
+// but raises nothing on any object.
+//
 // Events are queued and raised from the event loop, never from inside the call
 // that causes them. While a command waits for its reply, events are held back
 // (a handler is never re-entered from inside another handler's command); while
@@ -97,6 +103,9 @@ private:
 
     void raiseAttachment(ApiAutomation* target, int status);
     void raiseAttachmentToAll(int status);
+    // Raises `status` on every object attached or attaching, which then raise
+    // nothing more until they attach again.
+    void detachListeners(int status);
     void post(Event event);
     void scheduleDispatch();
     void dispatch();

@@ -27,6 +27,8 @@ public:
 
     // Null until the first attach command.
     Automation* oSkype() const { return m_oSkype.get(); }
+    // Drops oSkype at the program's end: its events no longer arrive.
+    void release() { m_oSkype.reset(); }
 
 signals:
     // The current oSkype's CallStatus event.

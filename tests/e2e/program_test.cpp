@@ -98,4 +98,66 @@ TEST(Program, AnswersExactlyTheCallersOnItsLists) {
     standIn.stop();
 }
 
+// Opening a list window reads the client's contacts through the window's own
+// object. That never attaches the main window: it shows exactly the boxes of its
+// own attach commands, and answers no call it was not attached for.
+TEST(Program, OnlyTheAttachCommandAttachesTheMainWindow) {
+    const QString attached = "Pellorin has successfully attached itself to your Skype client.";
+    const QString refused =
+        "Unfortunately, Pellorin could not attached itself to your Skype client.";
+    struct Row {
+        const char* name;
+        QStringList standInArguments;
+        bool attachFirst;
+        bool restartStandIn; // the client quits and comes back before the window opens
+        QStringList boxes;   // all the boxes, in order
+    };
+    const Row rows[] = {
+        {"neverAttached", {}, false, false, {}},
+        {"clientQuitAndCameBack", {}, true, true, {attached}},
+        {"refused",
+         {"--authorize", "refuse"},
+         true,
+         false,
+         {refused,
+          "Run-time error '68':\r\n\r\nThe calling client did not allow Pellorin to use it."}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto standIn = std::make_unique<StandInProcess>(row.standInArguments);
+        ASSERT_TRUE(standIn->start()) << standIn->error().toStdString();
+        QTemporaryDir dir;
+        ASSERT_TRUE(FileBytes::put(dir.filePath(ListFile::CallsFileName), "bob\r\n"));
+        DBusAutomationFactory automation(LinkTimeouts{
+            .attachWaitMs = 4000, .commandMs = 3000, .pendingAfterMs = 300, .handshakeMs = 60000});
+        RecordingMessageBox boxes;
+        RecordingShellOpen shell;
+        RecordingPause pause;
+        frmMain window(AppServices{boxes, shell, pause, automation, dir.path()});
+        window.show();
+
+        if (row.attachFirst) {
+            window.mnuAttach_Click();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.shown.empty(); }, 5000));
+        }
+        if (row.restartStandIn) {
+            standIn->stop();
+            QTest::qWait(300);
+            standIn = std::make_unique<StandInProcess>(row.standInArguments);
+            ASSERT_TRUE(standIn->start()) << standIn->error().toStdString();
+        }
+        window.mnuCallOnlyAutoAnswerList_Click();
+        EXPECT_TRUE(window.autoCallList().isLoaded() || row.standInArguments.contains("refuse"));
+        QTest::qWait(500); // whatever the window's reading raises has arrived
+
+        if (!row.standInArguments.contains("refuse")) {
+            const quint32 fromBob = standIn->ring("bob");
+            QTest::qWait(500);
+            EXPECT_FALSE(heard(*standIn, fromBob, "ALTER CALL %1 ANSWER"));
+        }
+        EXPECT_EQ(boxes.texts(), row.boxes) << boxes.texts().join('|').toStdString();
+        standIn->stop();
+    }
+}
+
 } // namespace

@@ -83,6 +83,10 @@ quint32 StandInProcess::ring(const QString& handle) {
     return call(QStringLiteral("Ring"), {handle}).value(0).toUInt();
 }
 
+quint32 StandInProcess::ringGone(quint32 count) {
+    return call(QStringLiteral("RingGone"), {count}).value(0).toUInt();
+}
+
 QStringList StandInProcess::history(quint32 callId) {
     return call(QStringLiteral("History"), {callId}).value(0).toStringList();
 }

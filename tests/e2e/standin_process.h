@@ -31,6 +31,8 @@ public:
     QProcess& process() { return m_process; }
 
     quint32 ring(const QString& handle);
+    // `count` ringing calls that are gone when the program asks about them.
+    quint32 ringGone(quint32 count);
     QStringList history(quint32 callId);
     void setAuthorization(const QString& mode);
     void setAnswerOutcome(const QString& outcome);

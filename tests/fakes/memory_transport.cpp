@@ -1,5 +1,6 @@
 #include "memory_transport.h"
 
+#include "skype/api_automation.h"
 #include "skype/api_protocol.h"
 
 #include <QTimer>
@@ -88,4 +89,15 @@ willingClient(std::function<std::optional<QString>(const QString&)> overrides) {
             return body;
         return QStringLiteral("ERROR 2 Unknown command");
     };
+}
+
+MemoryAutomationFactory::MemoryAutomationFactory(LinkTimeouts timeouts) {
+    auto transport = std::make_unique<MemoryTransport>();
+    m_transport = transport.get();
+    m_transport->respond = willingClient();
+    m_session = std::make_shared<ApiSession>(std::move(transport), timeouts);
+}
+
+std::unique_ptr<Automation> MemoryAutomationFactory::create() {
+    return std::make_unique<ApiAutomation>(m_session);
 }

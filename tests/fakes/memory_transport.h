@@ -1,10 +1,13 @@
 #pragma once
 
+#include "skype/api_session.h"
 #include "skype/api_transport.h"
+#include "skype/automation.h"
 
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -53,3 +56,16 @@ private:
 // `overrides` (command body -> reply body) taking precedence.
 std::function<std::optional<QString>(const QString&)>
 willingClient(std::function<std::optional<QString>(const QString&)> overrides = {});
+
+// The program's automation objects over the desktop API, as the bus backend makes
+// them (one session for all), with the client in memory.
+class MemoryAutomationFactory : public AutomationFactory {
+public:
+    explicit MemoryAutomationFactory(LinkTimeouts timeouts = {});
+    MemoryTransport& transport() { return *m_transport; }
+    std::unique_ptr<Automation> create() override;
+
+private:
+    MemoryTransport* m_transport;
+    std::shared_ptr<ApiSession> m_session;
+};

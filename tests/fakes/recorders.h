@@ -6,23 +6,42 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
 #include <vector>
 
-// Message boxes that answer at once and remember what they showed.
+// Message boxes that remember what they showed. By default each box counts as
+// closed as soon as it is shown, as if the user answered at once; with keepOpen
+// they stay open until the test closes them.
 class RecordingMessageBox : public MessageBoxService {
 public:
     struct Shown {
-        QString text;
+        QString text; // the latest text, when it was changed while open
         int style;
         QString title;
         bool operator==(const Shown&) const = default;
     };
     std::vector<Shown> shown;
+    // Indexes into `shown` of the boxes the program waited for.
+    std::vector<size_t> waitedFor;
     // Runs while a box is "open", for tests that look at the program's state then.
     std::function<void(const Shown&)> onShow;
+    bool keepOpen = false;
+    // The most boxes open at one time.
+    int mostOpen = 0;
 
-    void show(const QString& text, int style, const QString& title) override {
+    std::shared_ptr<ShownBox> show(const QString& text, int style, const QString& title) override {
+        shown.push_back({text, style, title});
+        auto box = std::make_shared<Box>(*this, shown.size() - 1, keepOpen);
+        m_boxes.push_back(box);
+        mostOpen = std::max(mostOpen, openCount());
+        if (onShow)
+            onShow(shown.back());
+        return box;
+    }
+    void showAndWait(const QString& text, int style, const QString& title) override {
+        waitedFor.push_back(shown.size());
         shown.push_back({text, style, title});
         if (onShow)
             onShow(shown.back());
@@ -33,6 +52,35 @@ public:
             all << s.text;
         return all;
     }
+    int openCount() const {
+        return static_cast<int>(std::count_if(m_boxes.begin(), m_boxes.end(),
+                                              [](const auto& box) { return box->isOpen(); }));
+    }
+    // The user closes every open box.
+    void closeAll() {
+        for (const auto& box : m_boxes)
+            box->close();
+    }
+
+private:
+    class Box : public ShownBox {
+    public:
+        Box(RecordingMessageBox& owner, size_t index, bool open)
+            : m_owner(owner), m_index(index), m_open(open) {}
+        bool isOpen() const override { return m_open; }
+        void setText(const QString& text) override {
+            // The test may have cleared what was recorded meanwhile.
+            if (m_open && m_index < m_owner.shown.size())
+                m_owner.shown[m_index].text = text;
+        }
+        void close() { m_open = false; }
+
+    private:
+        RecordingMessageBox& m_owner;
+        size_t m_index;
+        bool m_open;
+    };
+    std::vector<std::shared_ptr<Box>> m_boxes;
 };
 
 class RecordingShellOpen : public ShellOpen {

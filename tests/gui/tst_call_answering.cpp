@@ -160,7 +160,8 @@ private slots:
         m_client->failOn("answer", RunTimeError(559, "Action failed"), 1);
         auto hungUp = ring("bob");
         QCOMPARE(m_boxes->shown.size(), size_t(1));
-        QCOMPARE(m_boxes->shown[0].text, QStringLiteral("Run-time error '559':\r\n\r\nAction failed"));
+        QCOMPARE(m_boxes->shown[0].text,
+                 QStringLiteral("Run-time error '559':\r\n\r\nAction failed"));
         QCOMPARE(m_boxes->shown[0].style, 48);
         QCOMPARE(m_boxes->shown[0].title, QStringLiteral("Pellorin"));
         QVERIFY(m_main->isVisible());
@@ -168,6 +169,35 @@ private slots:
         auto next = ring("bob");
         QCOMPARE(answers(next), 1);
         QCOMPARE(m_boxes->shown.size(), size_t(1));
+    }
+
+    // The error box stays open while the user has not closed it; the program goes
+    // on answering, and further failures go into that one box.
+    void whileTheErrorBoxIsOpenListedCallersAreAnswered() {
+        putLists("bob\r\n", "");
+        m_boxes->keepOpen = true;
+        m_client->failOn("answer", RunTimeError(559, "Action failed"), 3);
+        for (int i = 0; i < 3; ++i)
+            ring("bob");
+        auto answered = ring("bob");
+        QCOMPARE(answers(answered), 1);
+        QCOMPARE(m_boxes->shown.size(), size_t(1));
+        QCOMPARE(m_boxes->mostOpen, 1);
+        QVERIFY(m_boxes->shown[0].text.endsWith(
+            "\r\n\r\n2 more failures happened while this box was open; the log lists them."));
+    }
+
+    // Lists written by older programs in the Windows-1252 code page, and UTF-8 ones.
+    void callersWithLettersBeyondAsciiAreMatched_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("utf8") << QByteArray("jos\xc3\xa9\r\n");
+        QTest::newRow("windows1252") << QByteArray("bob\r\njos\xe9\r\n");
+    }
+    void callersWithLettersBeyondAsciiAreMatched() {
+        QFETCH(QByteArray, file);
+        putLists(file, "");
+        auto call = ring(QString::fromUtf8("jos\xc3\xa9"));
+        QCOMPARE(answers(call), 1);
     }
 
     void aListWindowThatFailsToLoadIsReportedAndTriedAgain() {

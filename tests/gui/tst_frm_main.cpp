@@ -1,15 +1,21 @@
 #include "app/frm_main.h"
+#include "app/startup.h"
 #include "fakes/fake_client.h"
+#include "fakes/file_bytes.h"
+#include "fakes/memory_transport.h"
 #include "fakes/recorders.h"
+#include "lists/list_file.h"
 #include "platform/run_time_error.h"
 #include "platform/window_instance.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -80,28 +86,45 @@ private slots:
     void windowInstanceLoadsOnceAndReloadsAfterClose();
     void windowWhoseLoadFailsIsNotLoaded();
     void exitUnloadsEveryWindowAndEndsTheProgram();
+    void afterExitNothingOfTheProgramRuns();
     void closingTheMainWindowUnloadsTheChildrenFirst();
 };
 
 void TestFrmMain::promptComesBeforeTheWindow() {
-    Harness h;
-    bool visibleDuringPrompt = true;
-    h.boxes.onShow = [&](const RecordingMessageBox::Shown&) {
-        visibleDuringPrompt = h.window.isVisible();
+    FakeClient client;
+    FakeAutomationFactory factory{client};
+    RecordingMessageBox boxes;
+    RecordingShellOpen shell;
+    RecordingPause pause;
+    bool windowVisibleDuringPrompt = true;
+    bool clientTouchedDuringPrompt = true;
+    boxes.onShow = [&](const RecordingMessageBox::Shown&) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        windowVisibleDuringPrompt = std::any_of(windows.begin(), windows.end(), [](QWidget* w) {
+            return w->objectName() == "frmMain" && w->isVisible();
+        });
+        clientTouchedDuringPrompt = !client.log.empty();
     };
-    h.window.MDIForm_Load();
-    h.window.show();
-    QCOMPARE(h.boxes.shown.size(), size_t(1));
-    QCOMPARE(h.boxes.shown[0].text,
+
+    const std::unique_ptr<frmMain> window =
+        startProgram(AppServices{boxes, shell, pause, factory, QDir::tempPath()});
+
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QCOMPARE(boxes.waitedFor, std::vector<size_t>{0}); // the program waited for it
+    QCOMPARE(boxes.shown[0].text,
              QStringLiteral("Please attach Pellorin to your Skype client first before using any "
                             "features,\r\nby clicking on File > Attach to Skype"));
-    QCOMPARE(h.boxes.shown[0].style, 64);
-    QCOMPARE(h.boxes.shown[0].title, QStringLiteral("Pellorin"));
-    QVERIFY(!visibleDuringPrompt);
-    QCOMPARE(h.window.windowTitle(), QStringLiteral("Pellorin v0.2b"));
+    QCOMPARE(boxes.shown[0].style, 64);
+    QCOMPARE(boxes.shown[0].title, QStringLiteral("Pellorin"));
+    QVERIFY(!windowVisibleDuringPrompt);
+    QVERIFY(!clientTouchedDuringPrompt);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Pellorin v0.2b"));
     // Nothing attaches by itself.
-    QCOMPARE(h.window.oSkype(), nullptr);
-    QVERIFY(h.client.log.empty());
+    QCOMPARE(window->oSkype(), nullptr);
+    QVERIFY(client.log.empty());
+    // Only Exit or closing the main window ends the program.
+    QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
 }
 
 void TestFrmMain::menuTreeIsExact() {
@@ -244,6 +267,47 @@ void TestFrmMain::exitUnloadsEveryWindowAndEndsTheProgram() {
     QVERIFY(!b.isLoaded());
     QVERIFY(!h.window.isVisible());
     QCOMPARE(ended.size(), 1);
+}
+
+// A ring that is already on its way when Exit is chosen finds nobody: no request
+// to the client, no box, no window.
+void TestFrmMain::afterExitNothingOfTheProgramRuns() {
+    QTemporaryDir dir;
+    QVERIFY(FileBytes::put(dir.filePath(ListFile::CallsFileName), "bob\r\n"));
+    MemoryAutomationFactory factory;
+    factory.transport().respond = willingClient([](const QString& body) -> std::optional<QString> {
+        if (body.endsWith(" PARTNER_HANDLE"))
+            return body.mid(4) + " bob"; // GET CALL n PARTNER_HANDLE -> CALL n PARTNER_HANDLE bob
+        if (body == "SEARCH FRIENDS")
+            return QStringLiteral("USERS bob");
+        return std::nullopt;
+    });
+    RecordingMessageBox boxes;
+    RecordingShellOpen shell;
+    RecordingPause pause;
+    frmMain window(AppServices{boxes, shell, pause, factory, dir.path()});
+    window.show();
+    window.mnuAttach_Click();
+    QTRY_COMPARE(boxes.shown.size(), size_t(1)); // attached
+
+    // The first ring loads both list windows and is answered.
+    factory.transport().notify("CALL 1 STATUS RINGING");
+    QTRY_VERIFY(factory.transport().sentBodies().contains("ALTER CALL 1 ANSWER"));
+    QVERIFY(window.autoCallList().isLoaded() && window.autoVideoCallList().isLoaded());
+
+    factory.transport().notify("CALL 2 STATUS RINGING"); // on its way
+    factory.transport().notify("CALL 3 STATUS RINGING");
+    const qsizetype sent = factory.transport().sent.size();
+    QSignalSpy ended(&window, &frmMain::programEnded);
+    window.mnuExit_Click();
+    QTest::qWait(100);
+
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(factory.transport().sent.size(), sent);
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QVERIFY(!window.autoCallList().isLoaded());
+    QVERIFY(!window.autoVideoCallList().isLoaded());
+    QVERIFY(!window.isVisible());
 }
 
 void TestFrmMain::closingTheMainWindowUnloadsTheChildrenFirst() {

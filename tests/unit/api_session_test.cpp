@@ -3,8 +3,10 @@
 #include "skype/api_call.h"
 #include "skype/api_session.h"
 
+#include <QCursor>
 #include <QDate>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -175,7 +177,7 @@ TEST(ApiSession, ClientQuittingDuringTheWaitIsAnErrorAndAttachingAgainWorks) {
     raised.attachment.clear();
     object->attach(5, true);
     settle();
-    EXPECT_EQ(raised.attachment, (std::vector<int>{AttachStatus::Available, 0}));
+    EXPECT_EQ(raised.attachment, (std::vector<int>{0}));
 }
 
 TEST(ApiSession, CommandsAttachImplicitlyWithoutEvents) {
@@ -207,6 +209,70 @@ TEST(ApiSession, CommandsAttachImplicitlyWithoutEvents) {
     EXPECT_EQ(errorNumber([&] { other->friends(); }), LinkError::Refused);
     settle();
     EXPECT_TRUE(none.attachment.empty());
+}
+
+// A window's own object reads contacts (and so attaches the conversation when it
+// must), but only the object that asked to attach raises events, and only until
+// its attachment ends.
+TEST(ApiSession, OnlyTheObjectThatAttachedRaisesEventsUntilItsAttachmentEnds) {
+    const auto refusing = willingClient([](const QString& body) -> std::optional<QString> {
+        if (body.startsWith(QLatin1String("NAME ")))
+            return QStringLiteral("ERROR 68");
+        return std::nullopt;
+    });
+    struct Row {
+        const char* name;
+        std::function<void(Link&, Automation& main)> before; // what happened before
+        std::vector<int> mainStatuses;                       // what main raised by then
+        bool clientRefuses;                                  // when the window reads
+        bool mainHearsCalls;
+    };
+    const Row rows[] = {
+        {"neverAttached", [](Link&, Automation&) {}, {}, false, false},
+        {"attached",
+         [](Link&, Automation& main) { main.attach(5, true); },
+         {AttachStatus::Success},
+         false,
+         true},
+        {"clientQuitAndCameBack",
+         [](Link& link, Automation& main) {
+             main.attach(5, true);
+             settle();
+             link.transport->quit();
+             link.transport->start();
+         },
+         {AttachStatus::Success, AttachStatus::NotAvailable},
+         false,
+         false},
+        {"refused",
+         [&](Link& link, Automation& main) {
+             link.transport->respond = refusing;
+             main.attach(5, true);
+         },
+         {AttachStatus::Refused},
+         true,
+         false},
+    };
+    for (const Row& row : rows) {
+        Link link;
+        Raised mainRaised, windowRaised;
+        auto main = link.object(mainRaised);
+        auto window = link.object(windowRaised);
+        row.before(link, *main);
+        settle();
+        EXPECT_EQ(mainRaised.attachment, row.mainStatuses) << row.name;
+
+        link.transport->respond = row.clientRefuses ? refusing : willingClient();
+        EXPECT_EQ(errorNumber([&] { window->friends(); }),
+                  row.clientRefuses ? LinkError::Refused : 2)
+            << row.name;
+        link.transport->notify("CALL 9 STATUS RINGING");
+        settle();
+        EXPECT_EQ(mainRaised.attachment, row.mainStatuses) << row.name;
+        EXPECT_EQ(mainRaised.calls.size(), row.mainHearsCalls ? 1u : 0u) << row.name;
+        EXPECT_TRUE(windowRaised.attachment.empty()) << row.name;
+        EXPECT_TRUE(windowRaised.calls.empty()) << row.name;
+    }
 }
 
 // Replies to "GET CALL 3 STATUS" and what status() makes of them.
@@ -350,6 +416,43 @@ TEST(ApiSession, EventsAreHeldWhileACommandWaits) {
     settle(50);
     EXPECT_EQ(partners, QStringList({"bob", "carol"}));
     EXPECT_EQ(deepest, 1);
+}
+
+// While the link waits for the client the busy cursor shows; afterwards it is
+// gone again, however the wait ended.
+TEST(ApiSession, BusyCursorForTheWaitOnly) {
+    struct Row {
+        const char* name;
+        const char* held;   // the command the client answers late, or never
+        const char* answer; // null: never
+        std::function<void(Automation&)> wait;
+    };
+    const Row rows[] = {
+        {"commandAnswered", "SEARCH FRIENDS", "USERS bob", [](Automation& a) { a.friends(); }},
+        {"commandTimesOut", "SEARCH FRIENDS", nullptr,
+         [](Automation& a) { EXPECT_EQ(errorNumber([&] { a.friends(); }), LinkError::Timeout); }},
+        {"attachAnswered", "NAME Pellorin", "OK", [](Automation& a) { a.attach(5, true); }},
+    };
+    for (const Row& row : rows) {
+        Link link;
+        link.transport->respond = [&](const QString& body) -> std::optional<QString> {
+            if (body == QLatin1String(row.held))
+                return std::nullopt;
+            return willingClient()(body);
+        };
+        Raised raised;
+        auto object = link.object(raised);
+        bool busyDuringWait = false;
+        QTimer::singleShot(50, [&] {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            busyDuringWait = cursor && cursor->shape() == Qt::WaitCursor;
+            if (row.answer)
+                link.transport->answerHeld(QLatin1String(row.answer));
+        });
+        row.wait(*object);
+        EXPECT_TRUE(busyDuringWait) << row.name;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << row.name;
+    }
 }
 
 TEST(ApiSession, UserProfileValues) {

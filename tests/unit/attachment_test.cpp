@@ -18,11 +18,12 @@ struct AttachFixture : ::testing::Test {
     FakeClient client;
     FakeAutomationFactory factory{client};
     RecordingMessageBox boxes;
+    ErrorReport errors{boxes};
     Attachment attachment{factory, boxes};
 
     // The attach command as the menu runs it: failures go to the run-time box.
     void attachCommand() {
-        runHandler(boxes, [this] { attachment.mnuAttach_Click(); });
+        runHandler(errors, [this] { attachment.mnuAttach_Click(); });
     }
 };
 
@@ -136,8 +137,9 @@ TEST_F(AttachFixture, ASecondAttachReplacesTheFirstObjectAndItsEvents) {
 
 TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {
     RecordingMessageBox boxes;
+    ErrorReport errors(boxes);
     int stepsDone = 0;
-    const bool ok = runHandler(boxes, [&] {
+    const bool ok = runHandler(errors, [&] {
         ++stepsDone;
         throw RunTimeError(75, "Path/File access error");
         ++stepsDone; // NOLINT: never reached
@@ -148,8 +150,41 @@ TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {
     EXPECT_EQ(boxes.shown[0],
               (RecordingMessageBox::Shown{"Run-time error '75':\r\n\r\nPath/File access error", 48,
                                           "Pellorin"}));
-    EXPECT_TRUE(runHandler(boxes, [] {}));
+    EXPECT_TRUE(runHandler(errors, [] {}));
     EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+// Failures while the run-time error box is open: one box, which counts them.
+TEST(RunHandler, OneBoxAtATimeCountsTheFailuresWhileItIsOpen) {
+    const QString first = "Run-time error '12':\r\n\r\nUnknown call";
+    struct Row {
+        int failures;    // while the first box stays open
+        QString boxText; // what that box says at the end
+    };
+    const Row rows[] = {
+        {1, first},
+        {2, first + "\r\n\r\n1 more failure happened while this box was open; the log lists it."},
+        {10000, first + "\r\n\r\n9999 more failures happened while this box was open; the log "
+                        "lists them."},
+    };
+    for (const Row& row : rows) {
+        RecordingMessageBox boxes;
+        boxes.keepOpen = true;
+        ErrorReport errors(boxes);
+        for (int i = 0; i < row.failures; ++i)
+            runHandler(errors, [] { throw RunTimeError(12, "Unknown call"); });
+        ASSERT_EQ(boxes.shown.size(), 1u) << row.failures;
+        EXPECT_EQ(boxes.shown[0].text, row.boxText);
+        EXPECT_EQ(errors.moreFailures(), row.failures - 1);
+
+        // Once the user has closed it, the next failure has a box of its own.
+        boxes.closeAll();
+        EXPECT_EQ(errors.moreFailures(), 0);
+        runHandler(errors, [] { throw RunTimeError(5, "Invalid procedure call"); });
+        ASSERT_EQ(boxes.shown.size(), 2u);
+        EXPECT_EQ(boxes.shown[1].text, "Run-time error '5':\r\n\r\nInvalid procedure call");
+        EXPECT_EQ(boxes.mostOpen, 1);
+    }
 }
 
 } // namespace

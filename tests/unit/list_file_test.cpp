@@ -241,6 +241,75 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteRow{"utf8", {QString::fromUtf8("Zo\xc3\xab")}, "Zo\xc3\xab\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// ---- encodings: a list saved unedited keeps its bytes ---------------------------------
+
+struct EncodingRow {
+    const char* name;
+    QByteArray bytes;
+    ListFile::Encoding encoding;
+    QStringList entries;
+};
+
+class Encodings : public ListFileTest, public ::testing::WithParamInterface<EncodingRow> {};
+
+TEST_P(Encodings, ReadInTheFilesEncodingAndSavedBackByteForByte) {
+    const EncodingRow& row = GetParam();
+    putFile(listPath, row.bytes);
+    ListBox list;
+    const ListFile::Encoding encoding = ListFile::readInto(list, listPath, boxes);
+    EXPECT_EQ(encoding, row.encoding);
+    EXPECT_EQ(list.items(), row.entries);
+    EXPECT_EQ(ListFile::parse(row.bytes).encoding, row.encoding);
+
+    EXPECT_EQ(ListFile::writeFrom(list, listPath, encoding), row.encoding);
+    EXPECT_EQ(FileBytes::get(listPath), row.bytes);
+}
+
+using Enc = ListFile::Encoding;
+INSTANTIATE_TEST_SUITE_P(
+    Files, Encodings,
+    ::testing::Values(
+        EncodingRow{"ascii", "bob\r\nalice\r\n", Enc::Utf8, {"bob", "alice"}},
+        EncodingRow{"utf8", "jos\xc3\xa9\r\n", Enc::Utf8, {QString::fromUtf8("jos\xc3\xa9")}},
+        EncodingRow{"utf8WithBom",
+                    "\xef\xbb\xbf"
+                    "bob\r\n",
+                    Enc::Utf8,
+                    {QString(QChar(0xFEFF)) + "bob"}},
+        EncodingRow{"latin", "jos\xe9\r\n", Enc::Windows1252, {QString::fromUtf8("jos\xc3\xa9")}},
+        // The bytes the code page gives other letters than Latin-1, and those it leaves
+        // undefined.
+        EncodingRow{"windows1252High",
+                    "\x80\x8a\x9f\r\n\x81\x8d\x8f\x90\x9d\r\n",
+                    Enc::Windows1252,
+                    {QString::fromUtf16(u"\u20ac\u0160\u0178"),
+                     QString::fromUtf16(u"\u0081\u008d\u008f\u0090\u009d")}},
+        // Byte sequences that UTF-8 forbids: an overlong form and a surrogate.
+        EncodingRow{"overlongIsNotUtf8",
+                    "\xc0\xaf\r\n",
+                    Enc::Windows1252,
+                    {QString::fromUtf16(u"\u00c0\u00af")}},
+        EncodingRow{"surrogateIsNotUtf8",
+                    "\xed\xa0\x80\r\n",
+                    Enc::Windows1252,
+                    {QString::fromUtf16(u"\u00ed\u00a0\u20ac")}},
+        // A line that looks like UTF-8 before the line that shows the file is not.
+        EncodingRow{"utf8LookalikeThenLatin",
+                    "\xc3\xa9t\xc3\xa9\r\nbob\r\nren\xe9\r\n",
+                    Enc::Windows1252,
+                    {QString::fromUtf16(u"\u00c3\u00a9t\u00c3\u00a9"), "bob",
+                     QString::fromUtf8("ren\xc3\xa9")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ListFileTest, AnEntryTheCodePageCannotHoldIsSavedInUtf8) {
+    putFile(listPath, "jos\xe9\r\n");
+    ListBox list;
+    const ListFile::Encoding encoding = ListFile::readInto(list, listPath, boxes);
+    list.addItem(QString::fromUtf8("\xe6\x9d\x8e")); // a letter of no Western code page
+    EXPECT_EQ(ListFile::writeFrom(list, listPath, encoding), Enc::Utf8);
+    EXPECT_EQ(FileBytes::get(listPath), "jos\xc3\xa9\r\n\xe6\x9d\x8e\r\n");
+}
+
 // A save that fails part-way (here: the file grows past the size the process may
 // write, as on a full disk) leaves the old file as it was, byte for byte.
 TEST_F(ListFileTest, AFailedSaveLeavesTheOldFileByteForByte) {

@@ -60,6 +60,11 @@ public slots:
             return fail(QStringLiteral("\"%1\" is not a handle").arg(handle.left(64))), 0;
         return m_bus.engine().ring(handle);
     }
+    uint RingGone(uint count) {
+        if (count > 1000000)
+            return fail(QStringLiteral("at most 1000000 calls at a time")), 0;
+        return m_bus.engine().ringGone(static_cast<int>(count));
+    }
     QStringList History(uint id) {
         const StandInEngine::Call* call = m_bus.engine().call(id);
         if (!call)

@@ -185,6 +185,16 @@ quint32 StandInEngine::ring(const QString& partner) {
     return id;
 }
 
+quint32 StandInEngine::ringGone(int count) {
+    const quint32 first = m_nextCallId;
+    for (int i = 0; i < count; ++i) {
+        const QString line = QStringLiteral("CALL %1 STATUS RINGING").arg(m_nextCallId++);
+        for (const QString& peer : std::as_const(m_attached))
+            emit notify(peer, line);
+    }
+    return first;
+}
+
 bool StandInEngine::hangup(quint32 id) {
     const auto it = m_calls.find(id);
     if (it == m_calls.end())

@@ -38,6 +38,10 @@ public:
     void peerGone(const QString& peer);
 
     quint32 ring(const QString& partner);
+    // Tells the attached programs that `count` calls ring, which are gone by the time
+    // anyone asks about them (each question gets the unknown-call error): a burst
+    // of failing calls. Returns the first of their ids.
+    quint32 ringGone(int count);
     // Ends a call: FINISHED when it was in progress, MISSED otherwise. False when
     // there is no such call or it has ended already.
     bool hangup(quint32 id);

@@ -1,0 +1,16 @@
+#include "startup.h"
+
+#include "frm_main.h"
+
+#include <QApplication>
+
+std::unique_ptr<frmMain> startProgram(const AppServices& services) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    auto window = std::make_unique<frmMain>(services);
+    // At once, not queued: nothing else is handled after the program has ended.
+    QObject::connect(window.get(), &frmMain::programEnded, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::DirectConnection);
+    window->MDIForm_Load();
+    window->show();
+    return window;
+}
