@@ -59,9 +59,11 @@ public:
           m_c(QStringLiteral("carol"), dir, QStringLiteral("auto")),
           m_programDir(QDir(dir).filePath(QStringLiteral("program"))) {}
 
-    void start() {
+    // The instances end by themselves after `lifetimeSeconds`, should this
+    // program not end them.
+    void start(int lifetimeSeconds) {
         for (BaresipProcess* instance : {&m_a, &m_b, &m_c})
-            if (!instance->start())
+            if (!instance->start(15000, lifetimeSeconds))
                 fail(instance->error());
         QDir().mkpath(m_programDir);
         QFile list(QDir(m_programDir).filePath(ListFile::CallsFileName));
@@ -72,7 +74,7 @@ public:
 
         m_factory = std::make_unique<BaresipAutomationFactory>(
             QStringLiteral("127.0.0.1"), m_b.controlPort(), BaresipTimeouts{},
-            [this] { return std::make_unique<TappedControlSocket>(m_atB); });
+            [this] { return std::make_unique<TappedControlSocket>(m_atB, &m_sentToB); });
         m_window = std::make_unique<frmMain>(
             AppServices{m_messages, m_shell, m_pause, *m_factory, m_programDir});
         m_window->mnuAttach_Click();
@@ -85,11 +87,22 @@ public:
             fail(QStringLiteral("cannot reach A's or C's control socket"));
     }
 
+    // Where the time of one call went, in milliseconds: dial to the callee's
+    // CALL_INCOMING (none from C, which answers by itself), from there to the
+    // program's "accept" (none for C), and on to CALL_ESTABLISHED.
+    struct Call {
+        double total = 0;
+        double toIncoming = 0;
+        double toAccept = 0;
+        double toEstablished = 0;
+    };
+
     // One call from A to B (the program answers) or to C (baresip answers), hung
-    // up again: milliseconds from dial to established at the callee.
-    double call(bool toProgram) {
+    // up again.
+    Call call(bool toProgram) {
         const std::vector<SeenEvent>& callee = toProgram ? m_atB : m_atC.events();
         const size_t from = callee.size();
+        const size_t sentFrom = m_sentToB.size();
         const size_t fromA = m_fromA.events().size();
         const auto established = [&]() -> const SeenEvent* {
             for (size_t i = from; i < callee.size(); ++i)
@@ -103,8 +116,25 @@ public:
             fail(QStringLiteral("a call to %1 was not established within %2 s")
                      .arg(toProgram ? QStringLiteral("B") : QStringLiteral("C"))
                      .arg(CallWithinMs / 1000));
-        const double ms =
-            std::chrono::duration<double, std::milli>(established()->at - dialled).count();
+        const auto ms = [](auto from, auto to) {
+            return std::chrono::duration<double, std::milli>(to - from).count();
+        };
+        Call times;
+        times.total = ms(dialled, established()->at);
+        auto reached = dialled;
+        for (size_t i = from; i < callee.size(); ++i)
+            if (callee[i].event.type == QLatin1String("CALL_INCOMING")) {
+                times.toIncoming = ms(dialled, callee[i].at);
+                reached = callee[i].at;
+                break;
+            }
+        for (size_t i = sentFrom; toProgram && i < m_sentToB.size(); ++i)
+            if (m_sentToB[i].name == QLatin1String("accept")) {
+                times.toAccept = ms(reached, m_sentToB[i].at);
+                reached = m_sentToB[i].at;
+                break;
+            }
+        times.toEstablished = ms(reached, established()->at);
         if (!m_messages.shown.empty())
             fail(QStringLiteral("the program reported: ") + m_messages.shown.front().text);
 
@@ -121,7 +151,7 @@ public:
         if (!spinUntil([&] { return closed(callee, from) && closed(m_fromA.events(), fromA); },
                        CallWithinMs))
             fail(QStringLiteral("a call was not hung up in time"));
-        return ms;
+        return times;
     }
 
 private:
@@ -130,6 +160,7 @@ private:
     BaresipProcess m_c;
     QString m_programDir;
     std::vector<SeenEvent> m_atB;
+    std::vector<SentCommand> m_sentToB;
     BaresipControl m_fromA;
     BaresipControl m_atC;
     RecordingMessageBox m_messages;
@@ -151,11 +182,11 @@ int main(int argc, char* argv[]) {
         BenchSupport::fail("sip_answer", QStringLiteral("--calls takes a number from 1 up"));
 
     QTemporaryDir dir;
-    std::vector<double> byProgram;
-    std::vector<double> byBaresip;
+    std::vector<SipBench::Call> byProgram;
+    std::vector<SipBench::Call> byBaresip;
     try {
         SipBench bench(dir.path());
-        bench.start();
+        bench.start(120 + calls); // a call pair takes well under half a second
         for (int i = 0; i < WarmUpCalls; ++i) {
             bench.call(true); // the first loads both list windows
             bench.call(false);
@@ -171,8 +202,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    const Figures program = figures(byProgram);
-    const Figures baresip = figures(byBaresip);
+    const auto part = [](const std::vector<SipBench::Call>& calls, double SipBench::Call::*field) {
+        std::vector<double> values;
+        for (const SipBench::Call& c : calls)
+            values.push_back(c.*field);
+        return figures(values);
+    };
+    const Figures program = part(byProgram, &SipBench::Call::total);
+    const Figures baresip = part(byBaresip, &SipBench::Call::total);
     const double added = program.median - baresip.median;
     std::printf("Dial to established over SIP on the loopback address, baresip 1.0.0: A dials, "
                 "the callee's CALL_ESTABLISHED arrives (milliseconds)\n");
@@ -185,5 +222,14 @@ int main(int argc, char* argv[]) {
                 program.median, program.p99, byProgram.size());
     std::printf("Pellorin adds %.2f ms to the median (target under %.0f ms: %s)\n", added,
                 TargetAddedMs, added < TargetAddedMs ? "met" : "missed");
+    // (baresip sends no CALL_INCOMING for a call it answers by itself.)
+    std::printf("\nWhere Pellorin's calls spend their time (median, p99)\n");
+    const auto row = [](const char* what, const Figures& f) {
+        std::printf("  %-56s %8.2f %8.2f\n", what, f.median, f.p99);
+    };
+    row("dial -> CALL_INCOMING at B", part(byProgram, &SipBench::Call::toIncoming));
+    row("CALL_INCOMING -> \"accept\" written (Pellorin's own part)",
+        part(byProgram, &SipBench::Call::toAccept));
+    row("\"accept\" -> CALL_ESTABLISHED at B", part(byProgram, &SipBench::Call::toEstablished));
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "platform/tcp_ack.h"
 
 #include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -110,7 +112,9 @@ bool BaresipControl::waitFor(const QString& type, const QString& callId, int tim
     return spinUntil([&] { return find(type, callId).has_value(); }, timeoutMs);
 }
 
-TappedControlSocket::TappedControlSocket(std::vector<SeenEvent>& seen) : m_seen(seen) {
+TappedControlSocket::TappedControlSocket(std::vector<SeenEvent>& seen,
+                                         std::vector<SentCommand>* sent)
+    : m_seen(seen), m_sent(sent) {
     // Connected before the session connects: it sees each arrival first.
     connect(this, &ControlSocket::received, this, [this](const QByteArray& bytes) {
         const auto now = std::chrono::steady_clock::now();
@@ -119,7 +123,22 @@ TappedControlSocket::TappedControlSocket(std::vector<SeenEvent>& seen) : m_seen(
                 m_seen.push_back({message.event, now});
         });
     });
-    connect(this, &ControlSocket::connected, this, [this] { m_reader.reset(); });
+    connect(this, &ControlSocket::connected, this, [this] {
+        m_reader.reset();
+        m_writeReader.reset();
+    });
+}
+
+void TappedControlSocket::write(const QByteArray& bytes) {
+    const auto now = std::chrono::steady_clock::now();
+    TcpControlSocket::write(bytes);
+    if (!m_sent)
+        return;
+    m_writeReader.feed(bytes);
+    while (const auto frame = m_writeReader.next())
+        m_sent->push_back(
+            {QJsonDocument::fromJson(*frame).object().value(QLatin1String("command")).toString(),
+             now});
 }
 
 VideoStats parseVideoStats(const QString& text) {

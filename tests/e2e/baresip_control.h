@@ -51,16 +51,28 @@ private:
     std::vector<SeenEvent> m_events;
 };
 
+// A command as it was written, with the time it was written.
+struct SentCommand {
+    QString name;
+    std::chrono::steady_clock::time_point at;
+};
+
 // The program's own control socket, with the events that baresip sent over it
-// recorded as they arrive: what baresip told the program.
+// recorded as they arrive (what baresip told the program) and, when `sent` is
+// given, the commands the program wrote as it wrote them.
 class TappedControlSocket : public TcpControlSocket {
     Q_OBJECT
 public:
-    explicit TappedControlSocket(std::vector<SeenEvent>& seen);
+    explicit TappedControlSocket(std::vector<SeenEvent>& seen,
+                                 std::vector<SentCommand>* sent = nullptr);
+
+    void write(const QByteArray& bytes) override;
 
 private:
     std::vector<SeenEvent>& m_seen;
+    std::vector<SentCommand>* m_sent;
     NetstringReader m_reader;
+    NetstringReader m_writeReader;
 };
 
 // Finds an event among `seen`.

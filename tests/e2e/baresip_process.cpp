@@ -116,7 +116,7 @@ ctrl_tcp_listen		127.0.0.1:%2
     write(QDir(m_dir).filePath(QStringLiteral("contacts")), contacts);
 }
 
-bool BaresipProcess::start(int timeoutMs) {
+bool BaresipProcess::start(int timeoutMs, int lifetimeSeconds) {
     if (program().isEmpty()) {
         m_error = QStringLiteral("baresip is not installed (scripts/install-deps.sh installs "
                                  "baresip-core)");
@@ -126,7 +126,8 @@ bool BaresipProcess::start(int timeoutMs) {
     // A port taken between choosing it and baresip binding it makes baresip
     // end at once: choose again.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (startOnce(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1000))))
+        if (startOnce(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1000)),
+                      lifetimeSeconds))
             return true;
         kill();
         if (deadline.hasExpired())
@@ -135,7 +136,7 @@ bool BaresipProcess::start(int timeoutMs) {
     return false;
 }
 
-bool BaresipProcess::startOnce(int timeoutMs) {
+bool BaresipProcess::startOnce(int timeoutMs, int lifetimeSeconds) {
     m_sipPort = freePort(true);
     m_controlPort = freePort(false);
     if (m_sipPort == 0 || m_controlPort == 0 || m_sipPort + 1 == m_controlPort) {
@@ -145,7 +146,8 @@ bool BaresipProcess::startOnce(int timeoutMs) {
     writeConfig();
     m_process.setStandardOutputFile(QDir(m_dir).filePath(QStringLiteral("baresip.log")));
     m_process.setStandardInputFile(QProcess::nullDevice());
-    m_process.start(program(), {QStringLiteral("-f"), m_dir});
+    m_process.start(program(), {QStringLiteral("-f"), m_dir, QStringLiteral("-t"),
+                                QString::number(lifetimeSeconds)});
     if (!m_process.waitForStarted(timeoutMs)) {
         m_error = QStringLiteral("cannot start baresip: %1").arg(m_process.errorString());
         return false;

@@ -25,8 +25,9 @@ public:
     void setContacts(const QList<QPair<QString, QString>>& contacts) { m_contacts = contacts; }
 
     // Starts it and waits until its control socket takes connections. False
-    // (see error()) when it does not within the timeout.
-    bool start(int timeoutMs = 15000);
+    // (see error()) when it does not within the timeout. Whatever happens to
+    // this process, baresip ends by itself after `lifetimeSeconds`.
+    bool start(int timeoutMs = 15000, int lifetimeSeconds = 600);
     void kill();
     bool running() const { return m_process.state() != QProcess::NotRunning; }
 
@@ -42,7 +43,7 @@ public:
     QString handle() const;
 
 private:
-    bool startOnce(int timeoutMs);
+    bool startOnce(int timeoutMs, int lifetimeSeconds);
     void writeConfig() const;
 
     QString m_user;

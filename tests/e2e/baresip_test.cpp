@@ -20,6 +20,9 @@
 namespace {
 
 constexpr int CallSetupMs = 10000;
+constexpr int StartMs = 15000;
+// The instances end by themselves after this, should this test not end them.
+constexpr int LifetimeSeconds = 120;
 
 // What the caller's own baresip says of the video it gets from B, a second apart.
 struct Received {
@@ -53,10 +56,10 @@ TEST(Baresip, PellorinAnswersTheSipCallersOnItsLists) {
     BaresipProcess x(QStringLiteral("xavier"), dir.path());
     BaresipProcess b(QStringLiteral("bob"), dir.path());
     for (BaresipProcess* caller : {&a, &v, &x})
-        ASSERT_TRUE(caller->start()) << caller->error().toStdString();
+        ASSERT_TRUE(caller->start(StartMs, LifetimeSeconds)) << caller->error().toStdString();
     b.setContacts(
         {{QStringLiteral("Alice"), a.address()}, {QStringLiteral("Victor"), v.address()}});
-    ASSERT_TRUE(b.start()) << b.error().toStdString();
+    ASSERT_TRUE(b.start(StartMs, LifetimeSeconds)) << b.error().toStdString();
 
     const QString programDir = dir.filePath(QStringLiteral("program"));
     ASSERT_TRUE(QDir().mkpath(programDir));
