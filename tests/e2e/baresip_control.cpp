@@ -119,8 +119,14 @@ TappedControlSocket::TappedControlSocket(std::vector<SeenEvent>& seen,
     connect(this, &ControlSocket::received, this, [this](const QByteArray& bytes) {
         const auto now = std::chrono::steady_clock::now();
         take(m_reader, bytes, [&](const CtrlProtocol::Message& message) {
-            if (message.kind == CtrlProtocol::Message::Kind::Event)
+            if (message.kind == CtrlProtocol::Message::Kind::Event) {
                 m_seen.push_back({message.event, now});
+                if (message.event.type == QLatin1String("CALL_INCOMING") &&
+                    !acceptCallsFrom.isEmpty() && message.event.peerUri == acceptCallsFrom)
+                    inject(QStringLiteral("accept"));
+            } else if (message.kind == CtrlProtocol::Message::Kind::Response &&
+                       message.response.token.startsWith(QLatin1String("tap-")))
+                m_replies.push_back(message.response);
         });
     });
     connect(this, &ControlSocket::connected, this, [this] {
@@ -151,4 +157,19 @@ VideoStats parseVideoStats(const QString& text) {
     stats.receivedPackets = number(text, "psent=\\d+ rcvd=(\\d+)");
     stats.shownFrames = number(text, "vidisp: .* frames=(\\d+)");
     return stats;
+}
+
+QString TappedControlSocket::inject(const QString& command, const QString& params) {
+    const QString token = QStringLiteral("tap-%1").arg(++m_injected);
+    if (m_sent)
+        m_sent->push_back({command, std::chrono::steady_clock::now()});
+    TcpControlSocket::write(CtrlProtocol::encodeCommand(command, params, token));
+    return token;
+}
+
+std::optional<CtrlProtocol::Response> TappedControlSocket::reply(const QString& token) const {
+    for (const CtrlProtocol::Response& r : m_replies)
+        if (r.token == token)
+            return r;
+    return std::nullopt;
 }

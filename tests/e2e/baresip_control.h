@@ -67,10 +67,20 @@ public:
                                  std::vector<SentCommand>* sent = nullptr);
 
     void write(const QByteArray& bytes) override;
+    // Sends a command of the tap's own on the program's connection (the
+    // program drops its reply, which nobody there waits for); returns its token.
+    QString inject(const QString& command, const QString& params = QString());
+    // The reply to an injected command, once it has come.
+    std::optional<CtrlProtocol::Response> reply(const QString& token) const;
+    // When a call from this address comes in, "accept" is injected at once:
+    // the quickest answer any program on this connection could give.
+    QString acceptCallsFrom;
 
 private:
     std::vector<SeenEvent>& m_seen;
     std::vector<SentCommand>* m_sent;
+    std::vector<CtrlProtocol::Response> m_replies;
+    int m_injected = 0;
     NetstringReader m_reader;
     NetstringReader m_writeReader;
 };

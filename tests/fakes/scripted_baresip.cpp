@@ -113,8 +113,9 @@ ScriptedBaresip::respond(const MemoryControlSocket::Command& command) {
             });
     };
     if (name == QLatin1String("video_dir")) {
+        // Not established: nothing to renegotiate (the direction is kept).
         target->videoDir = command.params;
-        if (!target->established || !target->video)
+        if (!target->established)
             return refused(QStringLiteral("Invalid argument"));
         agree();
         return ok();

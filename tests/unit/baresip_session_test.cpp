@@ -219,10 +219,9 @@ TEST(BaresipSession, AnswerSelectsTheCallAndTakesNoVideoOut) {
     ring(link, r, "sip:alice@example.org");
     const size_t from = link.socket->commands.size();
     r.call->answer();
-    EXPECT_EQ(link.sentSince(from),
-              (QStringList{"uafind sip:bob@example.org", "callfind " + r.id, "video_dir recvonly",
-                           "accept", "uafind sip:bob@example.org", "callfind " + r.id,
-                           "video_dir recvonly"}));
+    EXPECT_EQ(link.sentSince(from), (QStringList{"uafind sip:bob@example.org", "callfind " + r.id,
+                                                 "accept", "uafind sip:bob@example.org",
+                                                 "callfind " + r.id, "video_dir recvonly"}));
     ASSERT_TRUE(link.peer.call(r.id));
     EXPECT_TRUE(link.peer.call(r.id)->established);
     EXPECT_EQ(link.peer.call(r.id)->videoDir, "recvonly");
