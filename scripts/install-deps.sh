@@ -15,6 +15,7 @@ packages=(
     dpkg-dev desktop-file-utils appstream
     # A notification area, and a mouse and keyboard, for the tray end-to-end check.
     trayer xdotool x11-utils
+    baresip-core
 )
 
 missing=()

@@ -1,5 +1,7 @@
+#include "app/command_line.h"
 #include "app/frm_main.h"
 #include "app/startup.h"
+#include "baresip/baresip_automation_factory.h"
 #include "lists/list_location.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
@@ -11,19 +13,33 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <memory>
+#include <optional>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(Product::name);
     QApplication::setApplicationVersion(Product::fileVersion);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
 
+    // Qt has taken its own options out of argv by now.
+    const CommandLine commandLine = parseCommandLine(QApplication::arguments().mid(1));
+    if (const std::optional<int> status = usageExitStatus(commandLine))
+        return *status;
+    const auto& options = std::get<CommandLineOptions>(commandLine);
+    std::unique_ptr<AutomationFactory> automation;
+    if (options.client == CommandLineOptions::Client::Baresip)
+        automation =
+            std::make_unique<BaresipAutomationFactory>(options.baresipHost, options.baresipPort);
+    else
+        automation = std::make_unique<DBusAutomationFactory>();
+
     QtMessageBoxService messages;
     DesktopShellOpen shell;
     ThreadPause pause;
-    DBusAutomationFactory automation;
     QtNotificationIcon trayIcon;
     const AppServices services{messages, shell,
-                               pause,    automation,
+                               pause,    *automation,
                                trayIcon, ListLocation::choose(QApplication::applicationDirPath())};
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+// What the command line chooses: which calling client to attach to, and where
+// baresip's control socket is.
+struct CommandLineOptions {
+    enum class Client { DesktopApi, Baresip };
+
+    static constexpr auto DefaultBaresipHost = "127.0.0.1";
+    static constexpr quint16 DefaultBaresipPort = 4444;
+
+    Client client = Client::DesktopApi;
+    QString baresipHost = QLatin1String(DefaultBaresipHost);
+    quint16 baresipPort = DefaultBaresipPort;
+};
+
+// The command line is not one the program takes: what is wrong with it.
+struct UsageError {
+    QString message;
+};
+// --help: the usage is wanted.
+struct UsageWanted {};
+
+using CommandLine = std::variant<CommandLineOptions, UsageError, UsageWanted>;
+
+// The usage line.
+QString commandLineUsage();
+
+// Reads the arguments that follow the program's name:
+//   [--client desktop-api|baresip] [--baresip-control HOST:PORT]
+// (each also as --name=value). An unknown option, a missing or bad value, or a
+// control address without --client baresip is a usage error.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// For --help, prints the usage line and gives exit status 0; for a usage error,
+// prints what is wrong and the usage line to standard error and gives 2;
+// nothing when the command line chooses options.
+std::optional<int> usageExitStatus(const CommandLine& commandLine);

@@ -1,0 +1,594 @@
+#include "baresip_session.h"
+
+#include "baresip_automation.h"
+#include "baresip_call.h"
+#include "control_socket.h"
+#include "skype/api_session.h"
+
+#include <QEventLoop>
+#include <QLoggingCategory>
+#include <QTimer>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcBaresip, "pellorin.baresip", QtInfoMsg)
+
+using CtrlProtocol::quoted;
+
+namespace {
+
+constexpr int KeptEndedCalls = 256;
+
+QString seconds(int ms) {
+    return QString::number(ms / 1000.0, 'g', 3) + QStringLiteral(" seconds");
+}
+
+QString commandText(const std::pair<QString, QString>& command) {
+    return command.second.isEmpty() ? command.first
+                                    : command.first + QLatin1Char(' ') + command.second;
+}
+
+} // namespace
+
+BaresipSession::BaresipSession(std::unique_ptr<ControlSocket> socket, QString host, quint16 port,
+                               BaresipTimeouts timeouts)
+    : m_socket(std::move(socket)), m_host(std::move(host)), m_port(port), m_timeouts(timeouts) {
+    connect(m_socket.get(), &ControlSocket::connected, this, [this] {
+        if (m_link == Link::Connecting) {
+            m_link = Link::Open;
+            emit progressed();
+        }
+    });
+    connect(m_socket.get(), &ControlSocket::failed, this, [this](const QString& why, bool refused) {
+        if (m_link == Link::Connecting) {
+            m_connectFailure = why.isEmpty() ? QStringLiteral("connecting failed") : why;
+            m_connectRefused = refused;
+            emit progressed();
+        }
+    });
+    connect(m_socket.get(), &ControlSocket::received, this, &BaresipSession::onReceived);
+    connect(m_socket.get(), &ControlSocket::closed, this, &BaresipSession::onClosed);
+}
+
+BaresipSession::~BaresipSession() = default;
+
+QString BaresipSession::address() const {
+    const QString host =
+        m_host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(m_host) : m_host;
+    return host + QLatin1Char(':') + QString::number(m_port);
+}
+
+RunTimeError BaresipSession::notRunning() const {
+    return RunTimeError(LinkError::NotRunning,
+                        QStringLiteral("Nothing listens on baresip's control socket at %1: "
+                                       "baresip is not running there, or its ctrl_tcp module is "
+                                       "not loaded.")
+                            .arg(address()));
+}
+
+RunTimeError BaresipSession::lostError() const {
+    return RunTimeError(LinkError::ClientQuit,
+                        QStringLiteral("The connection to baresip at %1 has closed (%2). Give the "
+                                       "attach command again to connect again.")
+                            .arg(address(), m_lostReason));
+}
+
+void BaresipSession::open() {
+    const Link before = m_link;
+    m_link = Link::Connecting;
+    m_connectFailure.clear();
+    m_connectRefused = false;
+    m_reader.reset();
+    m_unreadable.clear();
+    m_calls.clear();
+    m_socket->open(m_host, m_port);
+    waitUntil([this] { return m_link != Link::Connecting || !m_connectFailure.isEmpty(); },
+              m_timeouts.connectMs);
+    if (m_link == Link::Open) {
+        m_lostReason.clear();
+        return;
+    }
+    m_socket->close();
+    m_link = before;
+    if (m_connectFailure.isEmpty())
+        throw RunTimeError(LinkError::Timeout,
+                           QStringLiteral("baresip's control socket at %1 did not take the "
+                                          "connection within %2.")
+                               .arg(address(), seconds(m_timeouts.connectMs)));
+    if (m_connectRefused)
+        throw notRunning();
+    throw RunTimeError(LinkError::Failed,
+                       QStringLiteral("baresip's control socket at %1 cannot be reached: %2")
+                           .arg(address(), m_connectFailure));
+}
+
+void BaresipSession::ensureOpen() {
+    if (m_link == Link::Open)
+        return;
+    if (m_link == Link::Lost)
+        throw lostError();
+    open(); // nobody has attached yet: reading the contacts connects
+}
+
+bool BaresipSession::clientRunning() {
+    if (m_link == Link::Open)
+        return true;
+    try {
+        open();
+    } catch (const RunTimeError& e) {
+        if (e.number() == LinkError::NotRunning)
+            return false;
+        throw;
+    }
+    return true;
+}
+
+void BaresipSession::attach(BaresipAutomation* object, bool wait) {
+    const auto keepAlive = shared_from_this();
+    if (!listening(object))
+        m_listeners.emplace_back(object);
+    try {
+        if (m_link != Link::Open)
+            open();
+        // baresip answers a command: it is there, with the module whose commands
+        // Pellorin uses.
+        const Reply probe = command(QStringLiteral("listcalls"));
+        if (!probe.ok)
+            throw RunTimeError(LinkError::Failed,
+                               QStringLiteral("baresip answered the command \"listcalls\" with "
+                                              "%1. Pellorin needs baresip's menu module.")
+                                   .arg(quoted(probe.data)));
+    } catch (const RunTimeError& e) {
+        forget(object);
+        const bool notThere = e.number() == LinkError::NotRunning;
+        if (notThere || !wait)
+            post({object, notThere ? AttachStatus::NotAvailable : AttachStatus::Refused, nullptr});
+        if (wait)
+            throw;
+        qCWarning(lcBaresip).noquote() << "Attaching failed:" << e.description();
+        return;
+    }
+    post({object, AttachStatus::Success, nullptr});
+}
+
+void BaresipSession::forget(BaresipAutomation* object) {
+    std::erase_if(m_listeners, [object](const QPointer<BaresipAutomation>& listener) {
+        return !listener || listener == object;
+    });
+}
+
+BaresipSession::Reply BaresipSession::command(const QString& command, const QString& params) {
+    return commands({{command, params}}).front();
+}
+
+std::vector<BaresipSession::Reply>
+BaresipSession::commands(const std::vector<std::pair<QString, QString>>& commands) {
+    const auto keepAlive = shared_from_this();
+    ensureOpen();
+    QByteArray bytes;
+    QStringList tokens;
+    for (const auto& [name, params] : commands) {
+        const QString token = QStringLiteral("pellorin-%1").arg(++m_nextToken);
+        m_pending.insert(token, std::nullopt);
+        bytes += CtrlProtocol::encodeCommand(name, params, token);
+        tokens << token;
+    }
+    m_socket->write(bytes);
+    const auto allIn = [&] {
+        return std::all_of(tokens.begin(), tokens.end(), [&](const QString& token) {
+            return m_pending.value(token).has_value();
+        });
+    };
+    waitUntil([&] { return allIn() || m_link != Link::Open; }, m_timeouts.commandMs);
+
+    std::vector<Reply> replies;
+    std::optional<qsizetype> missing;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const std::optional<Reply> reply = m_pending.take(tokens[i]);
+        if (reply)
+            replies.push_back(*reply);
+        else if (!missing)
+            missing = i;
+    }
+    if (!missing)
+        return replies;
+    const QString what = quoted(commandText(commands[static_cast<size_t>(*missing)]));
+    if (m_link != Link::Open)
+        throw RunTimeError(LinkError::ClientQuit,
+                           QStringLiteral("The connection to baresip closed before it answered "
+                                          "%1 (%2).")
+                               .arg(what, m_lostReason));
+    QString text = QStringLiteral("baresip did not answer %1 within %2.")
+                       .arg(what, seconds(m_timeouts.commandMs));
+    if (m_reader.midFrame())
+        text += QStringLiteral(" It stopped part-way through a message.");
+    if (!m_unreadable.isEmpty())
+        text += QStringLiteral(" It sent %1, which Pellorin cannot read.").arg(m_unreadable);
+    throw RunTimeError(LinkError::Timeout, text);
+}
+
+void BaresipSession::onReceived(const QByteArray& bytes) {
+    const auto keepAlive = shared_from_this();
+    const bool readable = m_reader.feed(bytes);
+    while (const std::optional<QByteArray> frame = m_reader.next())
+        onFrame(*frame);
+    if (!readable)
+        dropConnection(QStringLiteral("baresip sent %1").arg(m_reader.errorText()));
+}
+
+void BaresipSession::onFrame(const QByteArray& frame) {
+    const std::optional<CtrlProtocol::Message> message = CtrlProtocol::parseMessage(frame);
+    if (!message) {
+        m_unreadable = quoted(QString::fromUtf8(frame));
+        qCWarning(lcBaresip).noquote()
+            << "Ignored a message from baresip that is not a JSON object:" << m_unreadable;
+        return;
+    }
+    switch (message->kind) {
+    case CtrlProtocol::Message::Kind::Response: {
+        const auto pending = m_pending.find(message->response.token);
+        if (pending == m_pending.end()) {
+            qCDebug(lcBaresip).noquote()
+                << "Ignored a reply nobody waits for:" << quoted(message->response.token);
+            return;
+        }
+        *pending = Reply{message->response.ok, message->response.data};
+        emit progressed();
+        return;
+    }
+    case CtrlProtocol::Message::Kind::Event:
+        onEvent(message->event);
+        return;
+    case CtrlProtocol::Message::Kind::Other:
+        qCDebug(lcBaresip) << "Ignored a message that is neither a reply nor an event";
+        return;
+    }
+}
+
+void BaresipSession::onEvent(const CtrlProtocol::Event& event) {
+    if (event.callId.isEmpty())
+        return; // not about a call
+    const QString& type = event.type;
+    const QString& id = event.callId;
+    const bool known = m_calls.contains(id);
+    const auto add = [&](bool incoming, int status) {
+        CallRecord added;
+        added.handle = CtrlProtocol::handleFromUri(event.peerUri);
+        added.accountAor = event.accountAor;
+        added.incoming = incoming;
+        added.status = status;
+        m_calls.insert(id, added);
+        raiseCallStatus(id, status);
+    };
+
+    if (type == QLatin1String("CALL_INCOMING")) {
+        if (!known && event.direction != QLatin1String("outgoing"))
+            add(true, CallStatusCode::Ringing);
+    } else if (type == QLatin1String("CALL_OUTGOING") || type == QLatin1String("CALL_RINGING") ||
+               type == QLatin1String("CALL_PROGRESS")) {
+        if (!known)
+            add(event.direction == QLatin1String("incoming"), BaresipCallStatus::Routing);
+    } else if (type == QLatin1String("CALL_ESTABLISHED")) {
+        if (!known)
+            add(event.direction == QLatin1String("incoming"), CallStatusCode::InProgress);
+        else if (m_calls[id].status != CallStatusCode::InProgress && !ended(m_calls[id])) {
+            m_calls[id].status = CallStatusCode::InProgress;
+            raiseCallStatus(id, CallStatusCode::InProgress);
+        }
+    } else if (type == QLatin1String("CALL_CLOSED")) {
+        if (!known || ended(m_calls[id]))
+            return;
+        CallRecord& call = m_calls[id];
+        call.status = call.status == CallStatusCode::InProgress ? BaresipCallStatus::Finished
+                      : call.incoming                           ? BaresipCallStatus::Missed
+                                                                : BaresipCallStatus::Failed;
+        raiseCallStatus(id, call.status);
+    } else if (type == QLatin1String("CALL_LOCAL_SDP")) {
+        if (known && event.param == QLatin1String("answer"))
+            m_calls[id].answered = true;
+    } else if (type == QLatin1String("CALL_REMOTE_SDP")) {
+        if (known && event.param == QLatin1String("answer"))
+            ++m_calls[id].renegotiations;
+    } else {
+        return; // nothing this program follows
+    }
+
+    if (m_calls.size() > KeptEndedCalls * 2) {
+        for (auto it = m_calls.begin(); it != m_calls.end();)
+            it = ended(*it) && it.key() != id ? m_calls.erase(it) : std::next(it);
+    }
+    emit progressed();
+}
+
+void BaresipSession::dropConnection(const QString& why) {
+    m_socket->close();
+    onClosed(why);
+}
+
+void BaresipSession::onClosed(const QString& why) {
+    if (m_link != Link::Open)
+        return;
+    m_link = Link::Lost;
+    m_lostReason = why;
+    qCWarning(lcBaresip).noquote() << "The connection to baresip closed:" << why;
+    for (const QPointer<BaresipAutomation>& listener : m_listeners)
+        if (listener)
+            post({listener, AttachStatus::NotAvailable, nullptr});
+    m_listeners.clear();
+    emit progressed();
+}
+
+const BaresipSession::CallRecord* BaresipSession::find(const QString& callId) const {
+    const auto it = m_calls.constFind(callId);
+    return it == m_calls.constEnd() ? nullptr : &*it;
+}
+
+bool BaresipSession::ended(const CallRecord& record) const {
+    return record.status == BaresipCallStatus::Finished ||
+           record.status == BaresipCallStatus::Missed || record.status == BaresipCallStatus::Failed;
+}
+
+QString BaresipSession::partnerHandle(const QString& callId) {
+    const CallRecord* call = find(callId);
+    return call ? call->handle : QString();
+}
+
+int BaresipSession::callStatus(const QString& callId) {
+    const auto keepAlive = shared_from_this();
+    // The event loop may not have run for a while (the call handler pauses).
+    m_socket->readArrived();
+    const CallRecord* call = find(callId);
+    return call ? call->status : CallStatusCode::Unknown;
+}
+
+QString BaresipSession::callerText(const QString& callId) {
+    const CallRecord* call = find(callId);
+    return call && !call->handle.isEmpty() ? quoted(call->handle)
+                                           : QStringLiteral("an unknown caller");
+}
+
+const BaresipSession::CallRecord& BaresipSession::knownCall(const QString& callId) {
+    ensureOpen();
+    const CallRecord* call = find(callId);
+    if (!call)
+        throw RunTimeError(LinkError::BadArgument,
+                           QStringLiteral("baresip's call %1 is not known on this connection.")
+                               .arg(quoted(callId)));
+    return *call;
+}
+
+bool BaresipSession::select(const QString& callId) {
+    const CallRecord& call = knownCall(callId);
+    std::vector<std::pair<QString, QString>> steps;
+    if (!call.accountAor.isEmpty())
+        steps.emplace_back(QStringLiteral("uafind"), call.accountAor);
+    steps.emplace_back(QStringLiteral("callfind"), callId);
+    const std::vector<Reply> replies = commands(steps);
+    if (steps.size() == 2 && !replies.front().ok)
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("baresip no longer has the account %1 that the call "
+                                          "from %2 came in on.")
+                               .arg(quoted(call.accountAor), callerText(callId)));
+    const Reply& found = replies.back();
+    if (CtrlProtocol::selectedCall(found.data, callId))
+        return true;
+    if (CtrlProtocol::noSuchCall(found.data))
+        return false;
+    throw RunTimeError(LinkError::BadReply,
+                       QStringLiteral("baresip answered %1 with %2, which Pellorin cannot read.")
+                           .arg(quoted(QStringLiteral("callfind ") + callId), quoted(found.data)));
+}
+
+bool BaresipSession::waitForCall(const QString& callId,
+                                 const std::function<bool(const CallRecord&)>& done,
+                                 int timeoutMs) {
+    const auto settled = [&] {
+        const CallRecord* call = find(callId);
+        return m_link != Link::Open || !call || ended(*call) || done(*call);
+    };
+    waitUntil(settled, timeoutMs);
+    if (m_link != Link::Open)
+        throw lostError();
+    return settled();
+}
+
+BaresipSession::Reply BaresipSession::renegotiate(const QString& callId, const QString& command,
+                                                  const QString& params) {
+    const int before = knownCall(callId).renegotiations;
+    const Reply reply = this->command(command, params);
+    if (!reply.ok)
+        return reply;
+    if (!waitForCall(
+            callId, [before](const CallRecord& call) { return call.renegotiations > before; },
+            m_timeouts.callSetupMs))
+        throw RunTimeError(LinkError::Timeout,
+                           QStringLiteral("The caller of the call from %1 has not agreed to "
+                                          "%2 within %3.")
+                               .arg(callerText(callId), quoted(command + QLatin1Char(' ') + params),
+                                    seconds(m_timeouts.callSetupMs)));
+    return reply;
+}
+
+bool BaresipSession::hasVideo(const QString& callId) {
+    if (!select(callId))
+        return false;
+    return CtrlProtocol::videoStarted(command(QStringLiteral("video_debug")).data);
+}
+
+void BaresipSession::answer(const QString& callId) {
+    const auto keepAlive = shared_from_this();
+    if (knownCall(callId).status != CallStatusCode::Ringing)
+        return; // answered already, or the caller gave up: nothing to answer
+
+    // Calls already answered: an answer baresip gives any other call now went
+    // to a call that became the current one after ours was selected.
+    QStringList answeredBefore;
+    for (auto it = m_calls.cbegin(); it != m_calls.cend(); ++it)
+        if (it->answered)
+            answeredBefore << it.key();
+    for (int attempt = 0;; ++attempt) {
+        if (!select(callId))
+            return; // the caller hung up meanwhile
+        // (Setting the video direction before the answer would only change
+        // what the answer says, not what baresip sends, and it makes the call
+        // take several milliseconds longer to set up.)
+        const Reply accepted = command(QStringLiteral("accept"));
+        if (!accepted.ok)
+            throw RunTimeError(LinkError::Failed,
+                               QStringLiteral("baresip could not answer the call from %1: %2")
+                                   .arg(callerText(callId), quoted(accepted.data)));
+        for (auto it = m_calls.cbegin(); it != m_calls.cend(); ++it)
+            if (it->answered && it.key() != callId && !answeredBefore.contains(it.key()))
+                throw RunTimeError(LinkError::Failed,
+                                   QStringLiteral("baresip answered the call from %1 when it was "
+                                                  "asked to answer the one from %2: a call that "
+                                                  "came in meanwhile took its place.")
+                                       .arg(quoted(it->handle), callerText(callId)));
+        const CallRecord& call = knownCall(callId);
+        if (call.answered || call.status != CallStatusCode::Ringing)
+            break;
+        // Answering puts the previous call on hold first. When that call is
+        // still ringing this fails, and baresip does not answer; it counts that
+        // call as held from then on, so the second time it answers.
+        if (attempt == 1)
+            throw RunTimeError(
+                LinkError::Failed,
+                QStringLiteral("baresip did not answer the call from %1.").arg(callerText(callId)));
+    }
+
+    if (!waitForCall(
+            callId, [](const CallRecord& call) { return call.status != CallStatusCode::Ringing; },
+            m_timeouts.callSetupMs))
+        throw RunTimeError(LinkError::Timeout,
+                           QStringLiteral("baresip answered the call from %1, but the call has "
+                                          "not been established within %2.")
+                               .arg(callerText(callId), seconds(m_timeouts.callSetupMs)));
+    if (ended(knownCall(callId)))
+        return;
+
+    // A call that rang while another one was answered is on hold now: take it
+    // off hold (which lets video go both ways again, until the step below).
+    const bool others = std::any_of(m_calls.cbegin(), m_calls.cend(), [&](const CallRecord& c) {
+        return &c != find(callId) && !ended(c);
+    });
+    if (others) {
+        if (!select(callId))
+            return;
+        if (CtrlProtocol::currentCallOnHold(command(QStringLiteral("listcalls")).data) == true) {
+            const Reply resumed = renegotiate(callId, QStringLiteral("resume"), {});
+            if (!resumed.ok)
+                throw RunTimeError(LinkError::Failed,
+                                   QStringLiteral("baresip could not take the call from %1 off "
+                                                  "hold: %2")
+                                       .arg(callerText(callId), quoted(resumed.data)));
+        }
+    }
+
+    // baresip sends video whenever the caller takes it, whatever it answered:
+    // offer again to receive only, and once the caller agrees it stops sending.
+    if (ended(knownCall(callId)) || !select(callId))
+        return;
+    const Reply receiveOnly =
+        renegotiate(callId, QStringLiteral("video_dir"), QStringLiteral("recvonly"));
+    if (!receiveOnly.ok && hasVideo(callId))
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("baresip answered the call from %1 but could not stop "
+                                          "sending your video into it: %2")
+                               .arg(callerText(callId), quoted(receiveOnly.data)));
+}
+
+void BaresipSession::startVideo(const QString& callId) {
+    const auto keepAlive = shared_from_this();
+    const QString ended = QStringLiteral("The call from %1 has ended.");
+    if (this->ended(knownCall(callId)) || !select(callId))
+        throw RunTimeError(LinkError::Failed, ended.arg(callerText(callId)));
+    const Reply reply =
+        renegotiate(callId, QStringLiteral("video_dir"), QStringLiteral("sendrecv"));
+    // baresip renegotiates a call without video too: look whether there is any.
+    if (!hasVideo(callId))
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("The call from %1 has no video: the caller did not "
+                                          "offer any.")
+                               .arg(callerText(callId)));
+    if (!reply.ok)
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("baresip could not start sending video into the call "
+                                          "from %1: %2")
+                               .arg(callerText(callId), quoted(reply.data)));
+}
+
+QList<CtrlProtocol::Contact> BaresipSession::contacts() {
+    const Reply reply = command(QStringLiteral("contacts"));
+    if (reply.ok)
+        return CtrlProtocol::parseContacts(reply.data);
+    if (CtrlProtocol::unknownCommand(reply.data)) {
+        qCWarning(lcBaresip) << "baresip has no contact list: its contact module is not loaded";
+        return {};
+    }
+    throw RunTimeError(
+        LinkError::Failed,
+        QStringLiteral("baresip could not list its contacts: %1").arg(quoted(reply.data)));
+}
+
+bool BaresipSession::waitUntil(const std::function<bool()>& done, int timeoutMs) {
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &BaresipSession::progressed, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    ++m_holdEvents;
+    timer.start(timeoutMs);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (--m_holdEvents == 0 && !m_events.empty())
+        scheduleDispatch();
+    return done();
+}
+
+void BaresipSession::raiseCallStatus(const QString& callId, int status) {
+    CallRecord& record = m_calls[callId];
+    std::shared_ptr<BaresipCall> call = record.call.lock();
+    if (!call) {
+        call = std::make_shared<BaresipCall>(shared_from_this(), callId, record.handle);
+        record.call = call;
+    }
+    for (const QPointer<BaresipAutomation>& listener : m_listeners)
+        if (listener)
+            post({listener, status, call});
+}
+
+void BaresipSession::post(Event event) {
+    m_events.push_back(std::move(event));
+    scheduleDispatch();
+}
+
+void BaresipSession::scheduleDispatch() {
+    if (m_dispatchScheduled || m_holdEvents > 0)
+        return;
+    m_dispatchScheduled = true;
+    QMetaObject::invokeMethod(this, &BaresipSession::dispatch, Qt::QueuedConnection);
+}
+
+void BaresipSession::dispatch() {
+    m_dispatchScheduled = false;
+    const auto keepAlive = shared_from_this();
+    while (m_holdEvents == 0 && !m_events.empty()) {
+        Event event = std::move(m_events.front());
+        m_events.pop_front();
+        if (!event.target || (event.call && !listening(event.target)))
+            continue;
+        if (event.call)
+            event.target->raiseCallStatus(std::move(event.call), event.status);
+        else
+            event.target->raiseAttachmentStatus(event.status);
+    }
+}
+
+bool BaresipSession::listening(BaresipAutomation* object) const {
+    return std::any_of(m_listeners.begin(), m_listeners.end(),
+                       [object](const QPointer<BaresipAutomation>& l) { return l == object; });
+}

@@ -1,0 +1,178 @@
+#pragma once
+
+#include "ctrl_protocol.h"
+#include "netstring_reader.h"
+#include "platform/run_time_error.h"
+#include "skype/automation.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class BaresipAutomation;
+class BaresipCall;
+class ControlSocket;
+
+// How long the link to baresip waits (tests shorten them).
+struct BaresipTimeouts {
+    int connectMs = 3000;   // connecting to the control socket
+    int commandMs = 5000;   // any command: wait this long for its reply
+    int callSetupMs = 5000; // an answered call: until it is established, and each
+                            // change of its video direction until the caller agrees
+};
+
+// Call statuses this link gives besides ringing (4) and in progress (5).
+namespace BaresipCallStatus {
+inline constexpr int Routing = 1;  // an outgoing call, not answered yet
+inline constexpr int Failed = 3;   // an outgoing call that ended unanswered
+inline constexpr int Finished = 7; // a call that was in progress has ended
+inline constexpr int Missed = 8;   // an incoming call that ended unanswered
+} // namespace BaresipCallStatus
+
+// The one connection to baresip's control socket, shared by every automation
+// object of one factory (baresip takes one control connection at a time: a
+// second one would push the first out). It sends commands and waits for their
+// replies, keeps what it has seen of each call, and turns baresip's call events
+// into events of the objects that attached.
+//
+// Events are queued and raised from the event loop, never from inside the call
+// that causes them, and are held back while a command waits. Only objects that
+// called attach raise them; when the connection closes, each of those raises
+// attachment status 3 once, and from then on nothing raises events until an
+// object attaches again. Only attaching connects again after the connection has
+// closed.
+class BaresipSession : public QObject, public std::enable_shared_from_this<BaresipSession> {
+    Q_OBJECT
+public:
+    struct Reply {
+        bool ok = false;
+        QString data;
+    };
+
+    BaresipSession(std::unique_ptr<ControlSocket> socket, QString host, quint16 port,
+                   BaresipTimeouts timeouts = {});
+    ~BaresipSession() override;
+
+    // Whether baresip listens on the control socket: connects when not
+    // connected. False only when nothing listens; other failures throw.
+    bool clientRunning();
+    // Connects when not connected and checks that baresip answers a command;
+    // `object` then raises status 0 and, from then on, call events. When nothing
+    // listens it raises 3, and with `wait` throws too.
+    void attach(BaresipAutomation* object, bool wait);
+    // The object no longer raises events (it is going away).
+    void forget(BaresipAutomation* object);
+
+    // Sends the commands (in one write, so that baresip runs them one after the
+    // other with nothing in between) and returns their replies. Throws
+    // RunTimeError when there is no connection, it closes, or a reply does not
+    // come in time.
+    std::vector<Reply> commands(const std::vector<std::pair<QString, QString>>& commands);
+    Reply command(const QString& command, const QString& params = QString());
+
+    // baresip's contact list, in its order (empty when its contact module is
+    // not loaded).
+    QList<CtrlProtocol::Contact> contacts();
+
+    // What the session has seen of a call.
+    QString partnerHandle(const QString& callId);
+    int callStatus(const QString& callId);
+    // Answers the call and, once it is established, has the caller take
+    // receive-only video: baresip sends the user's video from the answer on,
+    // whatever it answered, until the caller agrees. Nothing to answer (the
+    // call has ended, or is answered already) is no failure.
+    void answer(const QString& callId);
+    // Lets the call's video go both ways, so that the user's video is sent.
+    void startVideo(const QString& callId);
+
+    QString address() const;
+
+signals:
+    // Internal: a reply arrived, the connection changed, or a call moved on.
+    void progressed();
+
+private:
+    enum class Link { Never, Connecting, Open, Lost };
+
+    struct CallRecord {
+        std::weak_ptr<BaresipCall> call; // the object events carry, while anyone holds it
+        QString handle;
+        QString accountAor;
+        int status = CallStatusCode::Unknown;
+        bool incoming = false;
+        bool answered = false;  // baresip sent its answer to the caller's offer
+        int renegotiations = 0; // the caller's answers to our later offers
+    };
+    struct Event {
+        QPointer<BaresipAutomation> target;
+        int status;
+        // Null for an attachment-status event, which reaches its object even
+        // when the object no longer listens (status 3 at a closing).
+        std::shared_ptr<SkypeCall> call;
+    };
+
+    void open();
+    void ensureOpen();
+    RunTimeError lostError() const;
+    RunTimeError notRunning() const;
+    void onReceived(const QByteArray& bytes);
+    void onFrame(const QByteArray& frame);
+    void onEvent(const CtrlProtocol::Event& event);
+    void onClosed(const QString& why);
+    void dropConnection(const QString& why);
+
+    const CallRecord* find(const QString& callId) const;
+    // The call, on this connection; throws when the connection is gone or the
+    // call is not known on it.
+    const CallRecord& knownCall(const QString& callId);
+    bool ended(const CallRecord& record) const;
+    // Makes the call the current one (baresip's call commands act on that).
+    // False when baresip no longer has the call.
+    bool select(const QString& callId);
+    // Waits until `done` holds for the call, or it has ended or gone. Throws
+    // when the connection closes meanwhile.
+    bool waitForCall(const QString& callId, const std::function<bool(const CallRecord&)>& done,
+                     int timeoutMs);
+    // Sends a command that changes the current call's media, and waits until
+    // the caller has answered the new offer. Returns baresip's reply; when it
+    // refused, there is nothing to wait for.
+    Reply renegotiate(const QString& callId, const QString& command, const QString& params);
+    bool hasVideo(const QString& callId);
+    QString callerText(const QString& callId);
+
+    // Runs the event loop (without user input, events held) until `done` or the
+    // timeout.
+    bool waitUntil(const std::function<bool()>& done, int timeoutMs);
+
+    void raiseCallStatus(const QString& callId, int status);
+    void post(Event event);
+    void scheduleDispatch();
+    void dispatch();
+    bool listening(BaresipAutomation* object) const;
+
+    std::unique_ptr<ControlSocket> m_socket;
+    QString m_host;
+    quint16 m_port;
+    BaresipTimeouts m_timeouts;
+    Link m_link = Link::Never;
+    QString m_connectFailure;
+    bool m_connectRefused = false;
+    QString m_lostReason;
+    QString m_unreadable; // the last frame that could not be read, quoted
+    NetstringReader m_reader;
+    quint64 m_nextToken = 0;
+    QHash<QString, std::optional<Reply>> m_pending;
+    QHash<QString, CallRecord> m_calls;
+    std::vector<QPointer<BaresipAutomation>> m_listeners;
+    std::deque<Event> m_events;
+    int m_holdEvents = 0;
+    bool m_dispatchScheduled = false;
+};
