@@ -5,7 +5,6 @@
 #include "control_socket.h"
 #include "skype/api_session.h"
 
-#include <QEventLoop>
 #include <QLoggingCategory>
 #include <QTimer>
 
@@ -36,14 +35,14 @@ BaresipSession::BaresipSession(std::unique_ptr<ControlSocket> socket, QString ho
     connect(m_socket.get(), &ControlSocket::connected, this, [this] {
         if (m_link == Link::Connecting) {
             m_link = Link::Open;
-            emit progressed();
+            m_events.progressed();
         }
     });
     connect(m_socket.get(), &ControlSocket::failed, this, [this](const QString& why, bool refused) {
         if (m_link == Link::Connecting) {
             m_connectFailure = why.isEmpty() ? QStringLiteral("connecting failed") : why;
             m_connectRefused = refused;
-            emit progressed();
+            m_events.progressed();
         }
     });
     connect(m_socket.get(), &ControlSocket::received, this, &BaresipSession::onReceived);
@@ -82,8 +81,8 @@ void BaresipSession::open() {
     m_unreadable.clear();
     m_calls.clear();
     m_socket->open(m_host, m_port);
-    waitUntil([this] { return m_link != Link::Connecting || !m_connectFailure.isEmpty(); },
-              m_timeouts.connectMs);
+    m_events.waitUntil([this] { return m_link != Link::Connecting || !m_connectFailure.isEmpty(); },
+                       m_timeouts.connectMs);
     if (m_link == Link::Open) {
         m_lostReason.clear();
         return;
@@ -142,13 +141,13 @@ void BaresipSession::attach(BaresipAutomation* object, bool wait) {
         forget(object);
         const bool notThere = e.number() == LinkError::NotRunning;
         if (notThere || !wait)
-            post({object, notThere ? AttachStatus::NotAvailable : AttachStatus::Refused, nullptr});
+            raiseAttachment(object, notThere ? AttachStatus::NotAvailable : AttachStatus::Refused);
         if (wait)
             throw;
         qCWarning(lcBaresip).noquote() << "Attaching failed:" << e.description();
         return;
     }
-    post({object, AttachStatus::Success, nullptr});
+    raiseAttachment(object, AttachStatus::Success);
 }
 
 void BaresipSession::forget(BaresipAutomation* object) {
@@ -179,7 +178,7 @@ BaresipSession::commands(const std::vector<std::pair<QString, QString>>& command
             return m_pending.value(token).has_value();
         });
     };
-    waitUntil([&] { return allIn() || m_link != Link::Open; }, m_timeouts.commandMs);
+    m_events.waitUntil([&] { return allIn() || m_link != Link::Open; }, m_timeouts.commandMs);
 
     std::vector<Reply> replies;
     std::optional<qsizetype> missing;
@@ -233,7 +232,7 @@ void BaresipSession::onFrame(const QByteArray& frame) {
             return;
         }
         *pending = Reply{message->response.ok, message->response.data};
-        emit progressed();
+        m_events.progressed();
         return;
     }
     case CtrlProtocol::Message::Kind::Event:
@@ -297,7 +296,7 @@ void BaresipSession::onEvent(const CtrlProtocol::Event& event) {
         for (auto it = m_calls.begin(); it != m_calls.end();)
             it = ended(*it) && it.key() != id ? m_calls.erase(it) : std::next(it);
     }
-    emit progressed();
+    m_events.progressed();
 }
 
 void BaresipSession::dropConnection(const QString& why) {
@@ -313,9 +312,9 @@ void BaresipSession::onClosed(const QString& why) {
     qCWarning(lcBaresip).noquote() << "The connection to baresip closed:" << why;
     for (const QPointer<BaresipAutomation>& listener : m_listeners)
         if (listener)
-            post({listener, AttachStatus::NotAvailable, nullptr});
+            raiseAttachment(listener, AttachStatus::NotAvailable);
     m_listeners.clear();
-    emit progressed();
+    m_events.progressed();
 }
 
 const BaresipSession::CallRecord* BaresipSession::find(const QString& callId) const {
@@ -386,7 +385,7 @@ bool BaresipSession::waitForCall(const QString& callId,
         const CallRecord* call = find(callId);
         return m_link != Link::Open || !call || ended(*call) || done(*call);
     };
-    waitUntil(settled, timeoutMs);
+    m_events.waitUntil(settled, timeoutMs);
     if (m_link != Link::Open)
         throw lostError();
     return settled();
@@ -530,25 +529,6 @@ QList<CtrlProtocol::Contact> BaresipSession::contacts() {
         QStringLiteral("baresip could not list its contacts: %1").arg(quoted(reply.data)));
 }
 
-bool BaresipSession::waitUntil(const std::function<bool()>& done, int timeoutMs) {
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(this, &BaresipSession::progressed, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    ++m_holdEvents;
-    timer.start(timeoutMs);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (--m_holdEvents == 0 && !m_events.empty())
-        scheduleDispatch();
-    return done();
-}
-
 void BaresipSession::raiseCallStatus(const QString& callId, int status) {
     CallRecord& record = m_calls[callId];
     std::shared_ptr<BaresipCall> call = record.call.lock();
@@ -556,36 +536,23 @@ void BaresipSession::raiseCallStatus(const QString& callId, int status) {
         call = std::make_shared<BaresipCall>(shared_from_this(), callId, record.handle);
         record.call = call;
     }
-    for (const QPointer<BaresipAutomation>& listener : m_listeners)
-        if (listener)
-            post({listener, status, call});
-}
-
-void BaresipSession::post(Event event) {
-    m_events.push_back(std::move(event));
-    scheduleDispatch();
-}
-
-void BaresipSession::scheduleDispatch() {
-    if (m_dispatchScheduled || m_holdEvents > 0)
-        return;
-    m_dispatchScheduled = true;
-    QMetaObject::invokeMethod(this, &BaresipSession::dispatch, Qt::QueuedConnection);
-}
-
-void BaresipSession::dispatch() {
-    m_dispatchScheduled = false;
-    const auto keepAlive = shared_from_this();
-    while (m_holdEvents == 0 && !m_events.empty()) {
-        Event event = std::move(m_events.front());
-        m_events.pop_front();
-        if (!event.target || (event.call && !listening(event.target)))
+    for (const QPointer<BaresipAutomation>& listener : m_listeners) {
+        if (!listener)
             continue;
-        if (event.call)
-            event.target->raiseCallStatus(std::move(event.call), event.status);
-        else
-            event.target->raiseAttachmentStatus(event.status);
+        m_events.post([this, target = listener, call, status, weak = weak_from_this()] {
+            const auto keepAlive = weak.lock();
+            if (keepAlive && target && listening(target))
+                target->raiseCallStatus(call, status);
+        });
     }
+}
+
+void BaresipSession::raiseAttachment(BaresipAutomation* target, int status) {
+    m_events.post([target = QPointer<BaresipAutomation>(target), status, weak = weak_from_this()] {
+        const auto keepAlive = weak.lock();
+        if (target)
+            target->raiseAttachmentStatus(status);
+    });
 }
 
 bool BaresipSession::listening(BaresipAutomation* object) const {

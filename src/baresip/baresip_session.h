@@ -4,13 +4,13 @@
 #include "netstring_reader.h"
 #include "platform/run_time_error.h"
 #include "skype/automation.h"
+#include "skype/link_events.h"
 
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -95,10 +95,6 @@ public:
 
     QString address() const;
 
-signals:
-    // Internal: a reply arrived, the connection changed, or a call moved on.
-    void progressed();
-
 private:
     enum class Link { Never, Connecting, Open, Lost };
 
@@ -110,13 +106,6 @@ private:
         bool incoming = false;
         bool answered = false;  // baresip sent its answer to the caller's offer
         int renegotiations = 0; // the caller's answers to our later offers
-    };
-    struct Event {
-        QPointer<BaresipAutomation> target;
-        int status;
-        // Null for an attachment-status event, which reaches its object even
-        // when the object no longer listens (status 3 at a closing).
-        std::shared_ptr<SkypeCall> call;
     };
 
     void open();
@@ -148,14 +137,10 @@ private:
     bool hasVideo(const QString& callId);
     QString callerText(const QString& callId);
 
-    // Runs the event loop (without user input, events held) until `done` or the
-    // timeout.
-    bool waitUntil(const std::function<bool()>& done, int timeoutMs);
-
     void raiseCallStatus(const QString& callId, int status);
-    void post(Event event);
-    void scheduleDispatch();
-    void dispatch();
+    // An attachment status reaches its object even when the object no longer
+    // listens (status 3 at a closing); a call status only while it listens.
+    void raiseAttachment(BaresipAutomation* target, int status);
     bool listening(BaresipAutomation* object) const;
 
     std::unique_ptr<ControlSocket> m_socket;
@@ -172,7 +157,5 @@ private:
     QHash<QString, std::optional<Reply>> m_pending;
     QHash<QString, CallRecord> m_calls;
     std::vector<QPointer<BaresipAutomation>> m_listeners;
-    std::deque<Event> m_events;
-    int m_holdEvents = 0;
-    bool m_dispatchScheduled = false;
+    LinkEvents m_events;
 };

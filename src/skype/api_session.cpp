@@ -4,9 +4,7 @@
 #include "api_call.h"
 #include "api_protocol.h"
 #include "automation.h"
-#include "platform/busy_cursor.h"
 
-#include <QEventLoop>
 #include <QLoggingCategory>
 #include <QTimer>
 
@@ -127,7 +125,7 @@ std::optional<ApiSession::Outcome> ApiSession::waitForHandshake(int timeoutMs, b
             outcome = m_lastOutcome;
         return outcome.has_value() || m_handshake != handshake;
     };
-    waitUntil(finished, timeoutMs, deliverEvents);
+    m_events.waitUntil(finished, timeoutMs, deliverEvents);
     return outcome;
 }
 
@@ -170,7 +168,7 @@ void ApiSession::onNameReply(const ApiTransport::Reply& reply, int protocol) {
     switch (ApiProtocol::parseNameAnswer(reply.text)) {
     case ApiProtocol::NameAnswer::Allowed: {
         m_stage = Stage::Negotiating;
-        emit progressed();
+        m_events.progressed();
         const quint64 handshake = m_handshake;
         const std::weak_ptr<ApiSession> weak = weak_from_this();
         m_transport->send(
@@ -230,7 +228,7 @@ void ApiSession::finishHandshake(int status, std::optional<RunTimeError> error) 
         m_stage = Stage::Detached;
         detachListeners(status);
     }
-    emit progressed();
+    m_events.progressed();
 }
 
 void ApiSession::ensureAttached() {
@@ -265,11 +263,11 @@ QString ApiSession::command(const QString& command) {
                       [result, weak = weak_from_this()](const ApiTransport::Reply& reply) {
                           *result = reply;
                           if (const auto self = weak.lock())
-                              emit self->progressed();
+                              self->m_events.progressed();
                       });
     // The transport answers within the timeout; the margin only guards against
     // one that does not.
-    waitUntil([&] { return result->has_value(); }, m_timeouts.commandMs + 1000, false);
+    m_events.waitUntil([&] { return result->has_value(); }, m_timeouts.commandMs + 1000);
     const QString what = quoted(command);
     if (!result->has_value())
         throw transportError({ApiTransport::Failure::Timeout, {}}, what, m_timeouts.commandMs);
@@ -317,7 +315,7 @@ void ApiSession::onNotification(const QString& line) {
     const auto call = std::make_shared<ApiCall>(shared_from_this(), notice->callId);
     for (const QPointer<ApiAutomation>& listener : m_listeners)
         if (listener)
-            post({listener, notice->status, call});
+            raiseCall(listener, call, notice->status);
 }
 
 void ApiSession::onClientChanged(bool /*present*/) {
@@ -337,71 +335,32 @@ void ApiSession::onClientChanged(bool /*present*/) {
     }
 }
 
-bool ApiSession::waitUntil(const std::function<bool()>& done, int timeoutMs, bool deliverEvents) {
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(this, &ApiSession::progressed, &loop, [&] {
-        if (done())
-            loop.quit();
+void ApiSession::raiseAttachment(ApiAutomation* target, int status) {
+    m_events.post([target = QPointer<ApiAutomation>(target), status, weak = weak_from_this()] {
+        const auto keepAlive = weak.lock();
+        if (target)
+            target->raiseAttachmentStatus(status);
     });
-    if (!deliverEvents)
-        ++m_holdEvents;
-    const BusyCursor busy;
-    timer.start(timeoutMs);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (!deliverEvents && --m_holdEvents == 0 && !m_events.empty())
-        scheduleDispatch();
-    return done();
 }
 
-void ApiSession::raiseAttachment(ApiAutomation* target, int status) {
-    post({target, status, nullptr});
+void ApiSession::raiseCall(ApiAutomation* target, std::shared_ptr<SkypeCall> call, int status) {
+    m_events.post([target = QPointer<ApiAutomation>(target), call = std::move(call), status,
+                   weak = weak_from_this()] {
+        const auto keepAlive = weak.lock();
+        if (target)
+            target->raiseCallStatus(call, status);
+    });
 }
 
 void ApiSession::raiseAttachmentToAll(int status) {
     for (const QPointer<ApiAutomation>& listener : m_listeners)
         if (listener)
-            post({listener, status, nullptr});
+            raiseAttachment(listener, status);
 }
 
 void ApiSession::detachListeners(int status) {
     raiseAttachmentToAll(status);
     m_listeners.clear();
-}
-
-void ApiSession::post(Event event) {
-    m_events.push_back(std::move(event));
-    scheduleDispatch();
-}
-
-void ApiSession::scheduleDispatch() {
-    if (m_dispatchScheduled || m_holdEvents > 0)
-        return;
-    m_dispatchScheduled = true;
-    QMetaObject::invokeMethod(this, &ApiSession::dispatch, Qt::QueuedConnection);
-}
-
-void ApiSession::dispatch() {
-    m_dispatchScheduled = false;
-    if (m_holdEvents > 0 || m_events.empty())
-        return;
-    const auto keepAlive = shared_from_this();
-    // One event for each turn of the event loop, so that a flood of them does not
-    // stop the windows from answering the user meanwhile.
-    Event event = std::move(m_events.front());
-    m_events.pop_front();
-    if (event.target) {
-        if (event.call)
-            event.target->raiseCallStatus(std::move(event.call), event.status);
-        else
-            event.target->raiseAttachmentStatus(event.status);
-    }
-    if (!m_events.empty())
-        scheduleDispatch();
 }
 
 bool ApiSession::listening(ApiAutomation* object) const {

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "api_transport.h"
+#include "link_events.h"
 #include "platform/run_time_error.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -73,20 +73,11 @@ public:
     // The protocol version in force (0 before attaching).
     int protocol() const { return m_protocol; }
 
-signals:
-    // Internal: a reply arrived or the handshake moved on.
-    void progressed();
-
 private:
     enum class Stage { Detached, Naming, Negotiating, Attached };
     struct Outcome {
         int status;
         std::optional<RunTimeError> error;
-    };
-    struct Event {
-        QPointer<ApiAutomation> target;
-        int status;
-        std::shared_ptr<SkypeCall> call; // null for an attachment-status event
     };
 
     void startHandshake(int protocol);
@@ -98,17 +89,12 @@ private:
     void onNotification(const QString& line);
     void onClientChanged(bool present);
 
-    // Runs the event loop (without user input) until `done` or the timeout.
-    bool waitUntil(const std::function<bool()>& done, int timeoutMs, bool deliverEvents);
-
     void raiseAttachment(ApiAutomation* target, int status);
     void raiseAttachmentToAll(int status);
     // Raises `status` on every object attached or attaching, which then raise
     // nothing more until they attach again.
     void detachListeners(int status);
-    void post(Event event);
-    void scheduleDispatch();
-    void dispatch();
+    void raiseCall(ApiAutomation* target, std::shared_ptr<SkypeCall> call, int status);
     bool listening(ApiAutomation* object) const;
 
     std::unique_ptr<ApiTransport> m_transport;
@@ -120,8 +106,6 @@ private:
     std::optional<Outcome> m_lastOutcome;
     qint64 m_nextId = 0;
     std::vector<QPointer<ApiAutomation>> m_listeners;
-    std::deque<Event> m_events;
-    int m_holdEvents = 0;
     int m_attachWaits = 0;
-    bool m_dispatchScheduled = false;
+    LinkEvents m_events;
 };
