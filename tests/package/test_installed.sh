@@ -14,6 +14,8 @@ say() { echo "test_installed: $*" >&2; }
 if [ "${1:-}" = --inside ]; then
     # On the virtual display and the private bus.
     prefix=$2
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
     "$prefix/bin/pellorin-standin" --no-window &
     standin=$!
     trap 'kill "$standin" 2>/dev/null || true' EXIT
@@ -26,7 +28,11 @@ if [ "${1:-}" = --inside ]; then
     "$prefix/bin/pellorin" 2>"$WORK/pellorin.log" &
     program=$!
     # The notice at start, then the main window.
-    xdotool search --sync --limit 1 --name '^Pellorin$' >/dev/null
+    if ! timeout 20 xdotool search --sync --limit 1 --name '^Pellorin$' >/dev/null; then
+        say "the installed program showed no notice at start; it said:"
+        cat "$WORK/pellorin.log" >&2
+        exit 1
+    fi
     sleep 0.5
     xdotool key Return
     main=$(timeout 20 xdotool search --sync --limit 1 --name '^Pellorin v0\.2b$')
