@@ -19,11 +19,6 @@ public:
     QList<SkypeUserPtr> friends() override;
     SkypeUserPtr user(const QString& handle) override;
 
-    // Raised by the session, from the event loop.
-    void raiseAttachmentStatus(int status) { emit AttachmentStatus(status); }
-    void raiseCallStatus(SkypeCallPtr call, int status) {
-        emit CallStatus(std::move(call), status);
-    }
 
 private:
     class ClientObject : public SkypeClient {

@@ -73,6 +73,12 @@ public:
     virtual QList<SkypeUserPtr> friends() = 0;
     virtual SkypeUserPtr user(const QString& handle) = 0;
 
+    // Raised by the backend that made the object, from the event loop.
+    void raiseAttachmentStatus(int status) { emit AttachmentStatus(status); }
+    void raiseCallStatus(SkypeCallPtr call, int status) {
+        emit CallStatus(std::move(call), status);
+    }
+
 signals:
     void AttachmentStatus(int status);
     void CallStatus(SkypeCallPtr call, int status);

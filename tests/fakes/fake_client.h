@@ -101,9 +101,6 @@ public:
 
     bool attached() const { return m_attached; }
     void raiseAttachmentStatus(int status);
-    void raiseCallStatus(SkypeCallPtr call, int status) {
-        emit CallStatus(std::move(call), status);
-    }
 
 private:
     class ClientObject : public SkypeClient {
