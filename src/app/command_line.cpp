@@ -9,6 +9,7 @@ namespace {
 
 constexpr auto ClientOption = "--client";
 constexpr auto ControlOption = "--baresip-control";
+constexpr auto AutoAttachOption = "--auto-attach";
 
 struct Address {
     QString host;
@@ -52,7 +53,8 @@ std::optional<Address> parseAddress(const QString& text) {
 
 QString commandLineUsage() {
     return QStringLiteral(
-        "usage: pellorin [--client desktop-api|baresip] [--baresip-control HOST:PORT]");
+        "usage: pellorin [--auto-attach] [--client desktop-api|baresip] "
+        "[--baresip-control HOST:PORT]");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -61,6 +63,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLineOptions options;
     bool controlGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String(AutoAttachOption)) {
+            options.autoAttach = true;
+            continue;
+        }
         QString name = arguments[i];
         std::optional<QString> value;
         const qsizetype equals = name.indexOf(QLatin1Char('='));
