@@ -32,7 +32,7 @@ public:
 
     // Load step, run once at start before the window is shown: the attach prompt,
     // which waits until the user has closed it, then the background painter over
-    // the client area.
+    // the client area. Auto-attaching, there is no prompt: attaching starts.
     void MDIForm_Load();
 
     // Menu commands. Each reports its own failure and returns.
@@ -51,6 +51,10 @@ public:
     // left button or its context action brings the window back. Where the
     // desktop has no notification area the window stays and a box says so.
     void minimize_to_tray();
+
+    // Shows the window again wherever it is (hidden behind the notification-area
+    // icon, minimised, under other windows), as a click on the icon does.
+    void bringBack();
 
     // The client's events, through oSkype.
     void oSkype_AttachmentStatus(int status);

@@ -7,7 +7,9 @@
 #   notice, View > Minimize to Tray: the window goes and the icon is in trayer;
 #   ring from a listed handle: the stand-in sees the call answered; click the
 #   icon with the left button: the window is back and the icon gone; File > Exit:
-#   the program ends with status 0.
+#   minimise to the tray again and start the program a second time: that start
+#   ends with status 0 and the first one's window is back; File > Exit: the
+#   program ends with status 0.
 #
 # Usage: tray_e2e.sh BUILD_DIR
 # Needs xvfb-run, dbus-run-session, trayer, xdotool, xwininfo and dbus-send. The
@@ -37,6 +39,8 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
 export QT_LOGGING_RULES="pellorin.tray.debug=true"
 
 work="$(mktemp -d)"
+# The record of answered calls goes here, not into the home folder.
+export XDG_STATE_HOME="$work/state"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do
@@ -146,6 +150,17 @@ until_true 10 has_visible_window '^Pellorin v0\.2b$' || fail "the window did not
 until_true 5 logged "removed" || fail "the icon was not removed"
 has_tray_icon && fail "the icon is still in trayer"
 logged "activated NotificationIcon::Action::Trigger" || fail "no Trigger logged"
+
+step "back to the tray, then starting the program a second time"
+keys_to '^Pellorin v0\.2b$' alt+f Left Left Down Return
+until_true 10 has_tray_icon || fail "no icon in trayer the second time"
+second_status=0
+timeout 15 "$work/pellorin" >"$work/second.log" 2>&1 || second_status=$?
+[ "$second_status" -eq 0 ] || fail "the second start ended with status $second_status"
+until_true 10 has_visible_window '^Pellorin v0\.2b$' || fail "the second start did not show the window"
+no_tray_icon() { ! has_tray_icon; }
+until_true 5 no_tray_icon || fail "the icon is still in trayer after the second start"
+kill -0 "$program_pid" || fail "the first program ended"
 
 step "File > Exit"
 keys_to '^Pellorin v0\.2b$' alt+f x
