@@ -7,12 +7,16 @@
 #                    pixmap, and a drag resize of the main window
 #   sip_answer       dial to established with real baresip instances: Pellorin
 #                    answering beside baresip's own auto-answer
+#   auto_attach_soak the program left running with --auto-attach: 2,000 rings, the
+#                    stand-in restarted every 200; missed callers, time to attach
+#                    again beside a bare attach request, resident memory
 #
 #   bash scripts/bench.sh                   runs them all with their default sizes
 #   bash scripts/bench.sh NAME [OPTIONS]    runs one, e.g. ring_to_answer --calls 200
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer)
+benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer
+    auto_attach_soak)
 # These need no session bus.
 busless=" list_file_bench background_bench sip_answer "
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then

@@ -142,7 +142,6 @@ TEST_F(AttachFixture, ASecondAttachReplacesTheFirstObjectAndItsEvents) {
 struct AutoAttachFixture : AttachFixture {
     static constexpr Attachment::AutoAttachTimes Times{.retryMs = 150, .afterRefusalMs = 600};
     int attachRequests() const { return client.count("attach 5 0"); }
-    void raise(int status) { client.raiseAttachmentStatus(*client.created.back(), status); }
 };
 
 TEST_F(AutoAttachFixture, WaitsForTheClientWithoutBoxesThenAttachesWithOneBox) {
@@ -161,29 +160,6 @@ TEST_F(AutoAttachFixture, WaitsForTheClientWithoutBoxesThenAttachesWithOneBox) {
     EXPECT_EQ(attachRequests(), 1);
 }
 
-TEST_F(AutoAttachFixture, AttachesAgainWheneverTheAttachmentEndsWithoutASecondBox) {
-    client.attachOutcomes = {{0}, {0}, {3}, {0}};
-    attachment.startAutoAttach(Times);
-    ASSERT_EQ(attachRequests(), 1);
-
-    // The client was replaced: at once, not after the wait between tries.
-    raise(AttachStatus::NotAvailable);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 2; }, 75));
-
-    // It goes; the try finds nobody; it comes back and says so.
-    client.running = false;
-    raise(AttachStatus::NotAvailable);
-    QTest::qWait(50);
-    client.running = true;
-    client.created.back()->raiseClientAvailable();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 3; }, 75));
-    // That try found the client not ready (3); it says it is back.
-    client.created.back()->raiseClientAvailable();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 4; }, 75));
-    EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kAttached, 64, "Pellorin"}}));
-    EXPECT_NE(attachment.oSkype(), nullptr);
-}
-
 TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
     client.attachOutcomes = {{2}, {2}, {0}};
     attachment.startAutoAttach(Times);
@@ -195,15 +171,6 @@ TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 3; }, 1500));
     EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kRefused, 48, "Pellorin"},
                                                                    {kAttached, 64, "Pellorin"}}));
-}
-
-TEST_F(AutoAttachFixture, FailuresGoToTheLogAndTheTriesGoOn) {
-    client.failOn("attach", RunTimeError(68, "The client is busy"), 2);
-    client.attachOutcomes = {{0}};
-    attachment.startAutoAttach(Times);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 1; }, 1000));
-    EXPECT_EQ(client.count("FAILED attach 5 0"), 2);
-    EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kAttached, 64, "Pellorin"}}));
 }
 
 TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {

@@ -354,7 +354,10 @@ void ApiSession::raiseAttachmentToAll(int status) {
 void ApiSession::detachListeners(int status) {
     raiseAttachmentToAll(status);
     if (status == AttachStatus::NotAvailable)
-        m_leftBehind.insert(m_leftBehind.end(), m_listeners.begin(), m_listeners.end());
+        for (const QPointer<Automation>& listener : m_listeners)
+            if (listener && std::find(m_leftBehind.begin(), m_leftBehind.end(), listener) ==
+                                m_leftBehind.end())
+                m_leftBehind.push_back(listener);
     m_listeners.clear();
 }
 
