@@ -157,7 +157,8 @@ int main(int argc, char* argv[]) {
             std::optional<double> attached;
             if (!waitFor(
                     [&] {
-                        attached = log.take(QStringLiteral("Attached to the calling client again."));
+                        attached =
+                            log.take(QStringLiteral("Attached to the calling client again."));
                         return attached.has_value();
                     },
                     10000))
@@ -186,8 +187,7 @@ int main(int argc, char* argv[]) {
     waitFor([] { return false; }, 300); // the last record lines are written
     const long rssEnd = residentKb(pellorin.processId());
     QFile record(dir.filePath(QStringLiteral("state/pellorin/calls.log")));
-    const qsizetype recorded =
-        record.open(QIODevice::ReadOnly) ? record.readAll().count('\n') : -1;
+    const qsizetype recorded = record.open(QIODevice::ReadOnly) ? record.readAll().count('\n') : -1;
     pellorin.kill();
     pellorin.waitForFinished(5000);
     standIn.stop();
@@ -206,7 +206,7 @@ int main(int argc, char* argv[]) {
         std::printf("  %-40s %10.1f %10.1f\n", "baseline: a bare NAME answered", floor.median,
                     floor.p99);
     }
-    std::printf("program resident memory: %ld kB at start, %ld kB at the end (%+ld kB)\n",
-                rssStart, rssEnd, rssEnd - rssStart);
+    std::printf("program resident memory: %ld kB at start, %ld kB at the end (%+ld kB)\n", rssStart,
+                rssEnd, rssEnd - rssStart);
     return missed == 0 ? 0 : 1;
 }

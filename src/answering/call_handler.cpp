@@ -12,7 +12,8 @@ QString CallHandler::lookUp(SkypeCall& call, ListBox& list) {
     // The handle is read again for the comparison, as the client may have
     // completed it meanwhile. A caller without a handle is never on a list.
     const QString handle = call.partnerHandle();
-    const bool onList = list.listIndex() != ListBox::None && !handle.isEmpty() && list.text() == handle;
+    const bool onList =
+        list.listIndex() != ListBox::None && !handle.isEmpty() && list.text() == handle;
     return onList ? handle : QString();
 }
 
@@ -41,7 +42,8 @@ void CallHandler::oSkype_CallStatus(const SkypeCallPtr& call, int status) {
         if (const QString handle = lookUp(*held, m_lists.reachVideoCallsList());
             !handle.isEmpty()) {
             const QString video = QStringLiteral("video calls");
-            entry.lists = entry.lists.isEmpty() ? video : entry.lists + QStringLiteral(", ") + video;
+            entry.lists =
+                entry.lists.isEmpty() ? video : entry.lists + QStringLiteral(", ") + video;
             entry.handle = handle;
             videoStep = true;
             // A caller on both lists is answered once.

@@ -52,9 +52,8 @@ std::optional<Address> parseAddress(const QString& text) {
 } // namespace
 
 QString commandLineUsage() {
-    return QStringLiteral(
-        "usage: pellorin [--auto-attach] [--client desktop-api|baresip] "
-        "[--baresip-control HOST:PORT]");
+    return QStringLiteral("usage: pellorin [--auto-attach] [--client desktop-api|baresip] "
+                          "[--baresip-control HOST:PORT]");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {

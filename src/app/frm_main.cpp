@@ -38,8 +38,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                                                               m_services.automation);
                       }),
       m_about(m_mdiArea, [] { return std::make_unique<frmAbout>(); }),
-      trayRecord(services.trayIcon),
-      m_callHandler(*this, services.pause, services.callRecord),
+      trayRecord(services.trayIcon), m_callHandler(*this, services.pause, services.callRecord),
       m_backgroundClient(this, m_mdiArea, m_windowSystem) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);

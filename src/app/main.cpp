@@ -1,6 +1,6 @@
+#include "answering/call_log_file.h"
 #include "app/client_choice.h"
 #include "app/command_line.h"
-#include "answering/call_log_file.h"
 #include "app/frm_main.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
@@ -51,7 +51,8 @@ int main(int argc, char* argv[]) {
                                .pause = pause,
                                .automation = *automation,
                                .trayIcon = trayIcon,
-                               .programDir = ListLocation::choose(QApplication::applicationDirPath()),
+                               .programDir =
+                                   ListLocation::choose(QApplication::applicationDirPath()),
                                .callRecord = &calls,
                                .autoAttach = options.autoAttach};
 

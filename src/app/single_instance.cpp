@@ -33,9 +33,9 @@ SingleInstance::Claim SingleInstance::claim() {
         return Claim::First;
 
     bus.unregisterObject(QLatin1String(ObjectPath));
-    QDBusMessage ask = QDBusMessage::createMethodCall(
-        name, QLatin1String(ObjectPath), QStringLiteral("org.freedesktop.Application"),
-        QStringLiteral("Activate"));
+    QDBusMessage ask = QDBusMessage::createMethodCall(name, QLatin1String(ObjectPath),
+                                                      QStringLiteral("org.freedesktop.Application"),
+                                                      QStringLiteral("Activate"));
     ask << QVariantMap();
     const QDBusMessage answer = bus.call(ask, QDBus::Block, AskTimeoutMs);
     if (answer.type() == QDBusMessage::ErrorMessage) {

@@ -204,7 +204,9 @@ TEST(Baresip, AutoAttachAnswersAgainAfterBaresipRestarts) {
 
     ASSERT_TRUE(b.restart(StartMs, LifetimeSeconds)) << b.error().toStdString();
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return statuses == std::vector<int>{AttachStatus::NotAvailable, AttachStatus::Success}; },
+        [&] {
+            return statuses == std::vector<int>{AttachStatus::NotAvailable, AttachStatus::Success};
+        },
         5000));
 
     BaresipControl fromA;

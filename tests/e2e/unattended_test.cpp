@@ -53,8 +53,8 @@ TEST(Unattended, StaysAttachedAcrossAClientRestartAndRecordsTheAnsweredCalls) {
     standIn->stop();
     standIn = std::make_unique<StandInProcess>();
     ASSERT_TRUE(standIn->start()) << standIn->error().toStdString();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return logged("Attached to the calling client again."); },
-                                5000))
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return logged("Attached to the calling client again."); }, 5000))
         << log.toStdString();
     QTest::qWait(3000);
     const quint32 after = standIn->ring("bob");
@@ -64,8 +64,9 @@ TEST(Unattended, StaysAttachedAcrossAClientRestartAndRecordsTheAnsweredCalls) {
     EXPECT_FALSE(answered(*standIn, unlisted));
 
     // Exactly the two answered calls, one line each.
-    const QStringList lines = QString::fromUtf8(FileBytes::get(dir.filePath("state/pellorin/calls.log")))
-                                  .split('\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(FileBytes::get(dir.filePath("state/pellorin/calls.log")))
+            .split('\n', Qt::SkipEmptyParts);
     const QRegularExpression line("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d"
                                   "\tdesktop-api\tbob\tcalls\tanswered$");
     ASSERT_EQ(lines.size(), 2) << lines.join('|').toStdString();

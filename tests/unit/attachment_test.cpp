@@ -170,7 +170,7 @@ TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 2; }, 1000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 3; }, 1500));
     EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kRefused, 48, "Pellorin"},
-                                                                   {kAttached, 64, "Pellorin"}}));
+                                                                    {kAttached, 64, "Pellorin"}}));
 }
 
 TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {

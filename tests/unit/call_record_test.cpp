@@ -28,14 +28,23 @@ TEST(CallLogFile, LineFormat) {
         QString line;
     };
     const Row rows[] = {
-        {7200, "baresip", {"alice@example.org", "video calls", "answered, video started"},
-         "2026-05-04T18:30:02+02:00\tbaresip\talice@example.org\tvideo calls\tanswered, video started"},
-        {-(5 * 3600 + 1800), "desktop-api", {"bob", "calls", "answered"},
+        {7200,
+         "baresip",
+         {"alice@example.org", "video calls", "answered, video started"},
+         "2026-05-04T18:30:02+02:00\tbaresip\talice@example.org\tvideo calls\tanswered, video "
+         "started"},
+        {-(5 * 3600 + 1800),
+         "desktop-api",
+         {"bob", "calls", "answered"},
          "2026-05-04T18:30:02-05:30\tdesktop-api\tbob\tcalls\tanswered"},
-        {0, "desktop-api", {"bob", "calls, video calls", "answered"},
+        {0,
+         "desktop-api",
+         {"bob", "calls, video calls", "answered"},
          "2026-05-04T18:30:02+00:00\tdesktop-api\tbob\tcalls, video calls\tanswered"},
         // A handle or a description cannot break the line or forge fields.
-        {0, "baresip", {"eve\n2026-01-01T00:00:00+00:00\tx", "calls", "answer failed: a\\b\r\n"},
+        {0,
+         "baresip",
+         {"eve\n2026-01-01T00:00:00+00:00\tx", "calls", "answer failed: a\\b\r\n"},
          "2026-05-04T18:30:02+00:00\tbaresip\teve\\x0a2026-01-01T00:00:00+00:00\\x09x\tcalls\t"
          "answer failed: a\\x5cb\\x0d\\x0a"},
     };
@@ -49,7 +58,8 @@ TEST(CallLogFile, AppendsAndBeginsANewFilePastItsLimit) {
     QTemporaryDir dir;
     const QString path = dir.filePath("state/pellorin/calls.log");
     const AnsweredCall call{"caller", "calls", "answered"};
-    const qint64 lineBytes = CallLogFile::line(QDateTime::currentDateTime(), "baresip", call).size() + 1;
+    const qint64 lineBytes =
+        CallLogFile::line(QDateTime::currentDateTime(), "baresip", call).size() + 1;
     CallLogFile log(path, "baresip", 3 * lineBytes);
     // Each row: the lines in calls.log and in calls.log.1 after one more call.
     const std::pair<int, int> rows[] = {{1, 0}, {2, 0}, {3, 0}, {1, 3}, {2, 3}, {3, 3}, {1, 3}};

@@ -355,8 +355,8 @@ void ApiSession::detachListeners(int status) {
     raiseAttachmentToAll(status);
     if (status == AttachStatus::NotAvailable)
         for (const QPointer<Automation>& listener : m_listeners)
-            if (listener && std::find(m_leftBehind.begin(), m_leftBehind.end(), listener) ==
-                                m_leftBehind.end())
+            if (listener &&
+                std::find(m_leftBehind.begin(), m_leftBehind.end(), listener) == m_leftBehind.end())
                 m_leftBehind.push_back(listener);
     m_listeners.clear();
 }
