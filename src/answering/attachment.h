@@ -41,12 +41,16 @@ public:
     // Attaches now, and from now on again by itself whenever the attachment ends.
     void startAutoAttach(AutoAttachTimes times);
     void startAutoAttach() { startAutoAttach(AutoAttachTimes{}); }
-    bool autoAttaching() const { return m_auto; }
 
     // Null until the first attach command.
     Automation* oSkype() const { return m_oSkype.get(); }
-    // Drops oSkype at the program's end: its events no longer arrive.
-    void release() { m_oSkype.reset(); }
+    // Drops oSkype at the program's end: its events no longer arrive, and no
+    // attaching follows.
+    void release() {
+        m_auto = false;
+        m_retry.stop();
+        m_oSkype.reset();
+    }
 
 signals:
     // The current oSkype's CallStatus event.
