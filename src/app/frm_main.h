@@ -52,13 +52,11 @@ public:
     // desktop has no notification area the window stays and a box says so.
     void minimize_to_tray();
 
-    // The client's events, through oSkype.
-    void oSkype_AttachmentStatus(int status);
+    // The client's calls, through oSkype.
     void oSkype_CallStatus(SkypeCallPtr call, int status);
 
     Automation* oSkype() const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
-    const AppServices& services() const { return m_services; }
     // The run-time error box of every handler of the program's windows.
     ErrorReport& errors() { return m_errors; }
 
