@@ -22,6 +22,15 @@ namespace {
 constexpr int DeviceIoError = 57;
 constexpr qsizetype ChunkSize = qsizetype(1) << 20;
 
+// No byte of data[0..size) has its top bit set. Looks at every byte without
+// stopping early, which lets the compiler take many bytes at a time.
+bool isAscii(const char* data, qsizetype size) {
+    unsigned char seen = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        seen |= static_cast<unsigned char>(data[i]);
+    return seen < 0x80;
+}
+
 // Turns lines into entries. A file is UTF-8 when all of it is valid UTF-8, and
 // Windows-1252 (what older programs wrote) otherwise; which one is known only at
 // the end, so the UTF-8 lines taken so far are decoded again when a line turns
@@ -30,9 +39,7 @@ constexpr qsizetype ChunkSize = qsizetype(1) << 20;
 class LineDecoder {
 public:
     void append(const char* data, qsizetype size, QStringList& out) {
-        const bool ascii = std::all_of(data, data + size,
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        if (ascii) {
+        if (isAscii(data, size)) {
             out << QString::fromLatin1(data, size);
             return;
         }
@@ -74,7 +81,6 @@ void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, b
                int maxEntries, LineDecoder& decoder, QStringList& out) {
     const char* data = buf.constData();
     const qsizetype size = buf.size();
-    out.reserve(std::min<qsizetype>(maxEntries, out.size() + buf.count('\r') + 1));
     while (out.size() < maxEntries) {
         const qsizetype cr = buf.indexOf('\r', searchFrom);
         if (cr < 0 || (cr + 1 == size && !atEnd)) {
@@ -185,6 +191,10 @@ Content read(const QString& path, int maxEntries) {
         searchFrom -= start;
         start = 0;
         const qsizetype had = buf.size();
+        // A line longer than a chunk may well go on to the end of the file: make
+        // room for the rest at once instead of growing step by step.
+        if (had >= ChunkSize && had + ChunkSize > buf.capacity())
+            buf.reserve(had + std::max(ChunkSize, file.size() - file.pos()));
         buf.resize(had + ChunkSize);
         const qint64 got = file.read(buf.data() + had, ChunkSize);
         if (got < 0)

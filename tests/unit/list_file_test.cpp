@@ -90,7 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ListFileTest, ReadingInChunksSplitsLinesAsAWholeFileDoes) {
     // Terminators around the places where a reader that reads in pieces of a
     // power of two would cut the file.
-    for (qsizetype at : {(1 << 16) - 1, 1 << 16, (1 << 20) - 2, (1 << 20) - 1, 1 << 20}) {
+    // The last one is a line over several pieces.
+    for (qsizetype at : {(1 << 16) - 1, 1 << 16, (1 << 20) - 2, (1 << 20) - 1, 1 << 20,
+                         (3 << 20) + 5}) {
         for (const char* tail : {"\r\nnext\r", "\rnext", "\r\r\n\n"}) {
             const QByteArray bytes = QByteArray(at, 'x') + tail;
             putFile(listPath, bytes);
