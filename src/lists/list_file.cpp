@@ -6,6 +6,7 @@
 #include "platform/run_time_error.h"
 #include "windows_1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,7 +14,12 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace ListFile {
 
@@ -96,6 +102,72 @@ void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, b
         if (start < size && data[start] == '\n')
             ++start;
         searchFrom = start;
+    }
+}
+
+// The file a save of `path` replaces: `path`, or the file its chain of symbolic
+// links ends at (QSaveFile writes through links, as editors do, and makes its
+// temporary file beside that file).
+QString savedFile(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// Saves into one folder, by any of the program's processes, take turns: each
+// holds this lock on the folder from making its temporary file until that file
+// has taken the list's place or is gone. So a temporary file that someone holding
+// the lock finds was left by a save that was killed. Where the folder cannot be
+// locked (or opened) the lock is not held, and nothing is cleaned up.
+class FolderLock {
+public:
+    explicit FolderLock(const QString& folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (m_fd < 0)
+            return;
+        int locked;
+        do
+            locked = ::flock(m_fd, LOCK_EX);
+        while (locked != 0 && errno == EINTR);
+        if (locked != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~FolderLock() {
+        if (m_fd >= 0)
+            ::close(m_fd); // and so unlocks
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    bool held() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+// A save writes "<file name>.XXXXXX" (six random letters) beside the file and then
+// renames it over the file. A save killed between the two leaves that temporary
+// file behind, whole. Removes the leftovers of `file`: regular files named
+// exactly so, and only while the folder's lock is held.
+void removeStrayTemporaries(const QString& file, const FolderLock& lock) {
+    if (!lock.held())
+        return;
+    constexpr qsizetype RandomLetters = 6;
+    const QFileInfo info(file);
+    const QDir folder = info.absoluteDir();
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    const auto isLetter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    };
+    const QStringList names =
+        folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        if (name.size() == prefix.size() + RandomLetters && name.startsWith(prefix) &&
+            std::all_of(name.begin() + prefix.size(), name.end(), isLetter))
+            QFile::remove(folder.filePath(name)); // what cannot be removed stays
     }
 }
 
@@ -208,6 +280,9 @@ Content read(const QString& path, int maxEntries) {
 
 Encoding write(const QString& path, const QStringList& entries, Encoding encoding) {
     const Encoding written = encodingFor(entries, encoding);
+    const QString target = savedFile(path);
+    const FolderLock lock(QFileInfo(target).absolutePath());
+    removeStrayTemporaries(target, lock);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         cannotSave(path, file);
@@ -222,6 +297,10 @@ Encoding write(const QString& path, const QStringList& entries, Encoding encodin
 }
 
 Encoding readInto(ListBox& list, const QString& path, MessageBoxService& messages) {
+    {
+        const QString target = savedFile(path);
+        removeStrayTemporaries(target, FolderLock(QFileInfo(target).absolutePath()));
+    }
     if (!ifoChecker::FileExists(path)) {
         const QFileInfo info(path);
         if (!info.exists())
