@@ -25,10 +25,14 @@ for tool in xvfb-run dbus-run-session trayer xdotool xwininfo dbus-send; do
     fi
 done
 
-# A screen of its own and a session bus of its own.
+# A screen of its own and a session bus of its own. -noreset: by default the X
+# server resets whenever its last client leaves, and a reset drops every client
+# still in its connection setup. The first xdotool poll below can come and go
+# while trayer is still connecting, and trayer then ends with "cannot open
+# display".
 if [ -z "${PELLORIN_TRAY_E2E_INSIDE:-}" ]; then
     export PELLORIN_TRAY_E2E_INSIDE=1
-    exec xvfb-run -a -s '-screen 0 1280x900x24' dbus-run-session -- bash "$0" "$@"
+    exec xvfb-run -a -s '-screen 0 1280x900x24 -noreset' dbus-run-session -- bash "$0" "$@"
 fi
 
 export QT_QPA_PLATFORM=xcb
@@ -49,6 +53,10 @@ trap cleanup EXIT
 step() { echo "tray_e2e: $*"; }
 fail() {
     echo "tray_e2e: FAILED: $*" >&2
+    echo "--- display $DISPLAY, trayer log" >&2
+    cat "$work/trayer.log" >&2 || true
+    echo "--- window tree" >&2
+    xwininfo -root -tree >&2 || true
     echo "--- program log" >&2
     cat "$work/pellorin.log" >&2 || true
     exit 1
@@ -102,8 +110,10 @@ printf 'bob\r\n' >"$work/qvcalllist.ini"
 step "starting trayer"
 trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
     >"$work/trayer.log" 2>&1 &
-pids+=($!)
-until_true 10 has_visible_window '^panel$' || fail "trayer did not show its panel"
+trayer_pid=$!
+pids+=("$trayer_pid")
+until_true 10 has_visible_window '^panel$' ||
+    fail "trayer did not show its panel$(kill -0 "$trayer_pid" 2>/dev/null || echo ' (it has ended)')"
 
 step "starting the stand-in"
 "$standin" --no-window >"$work/standin.log" 2>&1 &
