@@ -35,8 +35,10 @@ QString commandLineUsage();
 
 // Reads the arguments that follow the program's name:
 //   [--auto-attach] [--client desktop-api|baresip] [--baresip-control HOST:PORT]
-// (each option with a value also as --name=value). An unknown option, a missing or bad value, or a
-// control address without --client baresip is a usage error.
+// (each option with a value also as --name=value). An unknown option, a missing
+// or bad value, or a control address without --client baresip is a usage error.
+// Qt's own options (-platform NAME, -style=NAME, -reverse, ...) are left out,
+// for Qt to take.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // For --help, prints the usage line and gives exit status 0; for a usage error,

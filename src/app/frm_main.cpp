@@ -147,10 +147,6 @@ void frmMain::mnuAttach_Click() {
     runHandler(m_errors, [this] { m_attachment->mnuAttach_Click(); });
 }
 
-void frmMain::oSkype_AttachmentStatus(int status) {
-    m_attachment->oSkype_AttachmentStatus(status);
-}
-
 void frmMain::oSkype_CallStatus(SkypeCallPtr call, int status) {
     runHandler(m_errors, [&] { m_callHandler.oSkype_CallStatus(call, status); });
 }

@@ -56,13 +56,11 @@ public:
     // icon, minimised, under other windows), as a click on the icon does.
     void bringBack();
 
-    // The client's events, through oSkype.
-    void oSkype_AttachmentStatus(int status);
+    // The client's calls, through oSkype.
     void oSkype_CallStatus(SkypeCallPtr call, int status);
 
     Automation* oSkype() const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
-    const AppServices& services() const { return m_services; }
     // The run-time error box of every handler of the program's windows.
     ErrorReport& errors() { return m_errors; }
 

@@ -18,15 +18,19 @@
 #include <optional>
 
 int main(int argc, char* argv[]) {
+    // The command line is read before the application object is made, which needs
+    // a display: --help and a usage error need none.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    if (const std::optional<int> status = usageExitStatus(commandLine))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(Product::name);
     QApplication::setApplicationVersion(Product::fileVersion);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
-
-    // Qt has taken its own options out of argv by now.
-    const CommandLine commandLine = parseCommandLine(QApplication::arguments().mid(1));
-    if (const std::optional<int> status = usageExitStatus(commandLine))
-        return *status;
     const auto& options = std::get<CommandLineOptions>(commandLine);
 
     // A second start shows the first one's window and ends.
