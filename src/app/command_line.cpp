@@ -95,8 +95,8 @@ QStringList withoutToolkitOptions(const QStringList& arguments) {
 } // namespace
 
 QString commandLineUsage() {
-    return QStringLiteral("usage: pellorin [--auto-attach] [--client desktop-api|baresip] "
-                          "[--baresip-control HOST:PORT]");
+    return QStringLiteral("usage: pellorin [--client desktop-api|baresip] "
+                          "[--baresip-control HOST:PORT] [--auto-attach]");
 }
 
 CommandLine parseCommandLine(const QStringList& allArguments) {

@@ -34,7 +34,7 @@ using CommandLine = std::variant<CommandLineOptions, UsageError, UsageWanted>;
 QString commandLineUsage();
 
 // Reads the arguments that follow the program's name:
-//   [--auto-attach] [--client desktop-api|baresip] [--baresip-control HOST:PORT]
+//   [--client desktop-api|baresip] [--baresip-control HOST:PORT] [--auto-attach]
 // (each option with a value also as --name=value). An unknown option, a missing
 // or bad value, or a control address without --client baresip is a usage error.
 // Qt's own options (-platform NAME, -style=NAME, -reverse, ...) are left out,
