@@ -357,17 +357,18 @@ const BaresipSession::CallRecord& BaresipSession::knownCall(const QString& callI
 }
 
 bool BaresipSession::select(const QString& callId) {
-    const CallRecord& call = knownCall(callId);
+    // A copy: events read during the wait below change the table of calls.
+    const QString accountAor = knownCall(callId).accountAor;
     std::vector<std::pair<QString, QString>> steps;
-    if (!call.accountAor.isEmpty())
-        steps.emplace_back(QStringLiteral("uafind"), call.accountAor);
+    if (!accountAor.isEmpty())
+        steps.emplace_back(QStringLiteral("uafind"), accountAor);
     steps.emplace_back(QStringLiteral("callfind"), callId);
     const std::vector<Reply> replies = commands(steps);
     if (steps.size() == 2 && !replies.front().ok)
         throw RunTimeError(LinkError::Failed,
                            QStringLiteral("baresip no longer has the account %1 that the call "
                                           "from %2 came in on.")
-                               .arg(quoted(call.accountAor), callerText(callId)));
+                               .arg(quoted(accountAor), callerText(callId)));
     const Reply& found = replies.back();
     if (CtrlProtocol::selectedCall(found.data, callId))
         return true;

@@ -453,3 +453,24 @@ TEST(BaresipSession, EventsWaitWhileACommandWaits) {
     settle();
     EXPECT_EQ(raised.callStatuses(), std::vector<int>{CallStatusCode::Ringing});
 }
+
+TEST(BaresipSession, AFailedAccountLookupWhileCallsArrive) {
+    Link link;
+    Ringing r;
+    ring(link, r, "sip:alice@example.org");
+    // baresip no longer has the account, and a flood of calls comes in before
+    // it says so: the table of calls grows (and moves) during the wait.
+    link.peer.overrides =
+        [&](const MemoryControlSocket::Command& command) -> std::optional<CtrlProtocol::Response> {
+        if (command.name != "uafind")
+            return std::nullopt;
+        for (int i = 0; i < 300; ++i)
+            link.peer.ring(QStringLiteral("sip:caller%1@example.org").arg(i));
+        return CtrlProtocol::Response{false, "No such file or directory", ""};
+    };
+    QString description;
+    EXPECT_EQ(errorNumber([&] { r.call->answer(); }, &description), LinkError::Failed);
+    EXPECT_TRUE(description.contains("account \"sip:bob@example.org\" that the call from "
+                                     "\"alice@example.org\""))
+        << description.toStdString();
+}
