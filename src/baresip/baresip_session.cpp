@@ -49,7 +49,13 @@ BaresipSession::BaresipSession(std::unique_ptr<ControlSocket> socket, QString ho
     connect(m_socket.get(), &ControlSocket::closed, this, &BaresipSession::onClosed);
 }
 
-BaresipSession::~BaresipSession() = default;
+BaresipSession::~BaresipSession() {
+    // A socket that is still connected says it closed while it is destroyed,
+    // when the members that the handler reaches would be gone already. There is
+    // nobody left to tell.
+    m_socket->disconnect(this);
+    m_socket.reset();
+}
 
 QString BaresipSession::address() const {
     const QString host =

@@ -1,11 +1,13 @@
 #include "baresip/baresip_automation.h"
 #include "baresip/baresip_session.h"
+#include "baresip/tcp_control_socket.h"
 #include "fakes/memory_control_socket.h"
 #include "fakes/scripted_baresip.h"
 #include "skype/api_session.h"
 
 #include <QDate>
 #include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -473,4 +475,23 @@ TEST(BaresipSession, AFailedAccountLookupWhileCallsArrive) {
     EXPECT_TRUE(description.contains("account \"sip:bob@example.org\" that the call from "
                                      "\"alice@example.org\""))
         << description.toStdString();
+}
+
+QStringList loggedWhileDestroying;
+
+TEST(BaresipSession, DestroyedWhileConnected) {
+    // A real socket: it says the connection closed while it is being destroyed.
+    QTcpServer baresip;
+    ASSERT_TRUE(baresip.listen(QHostAddress::LocalHost));
+    auto session = std::make_shared<BaresipSession>(std::make_unique<TcpControlSocket>(),
+                                                    "127.0.0.1", baresip.serverPort(), fast());
+    ASSERT_TRUE(session->clientRunning());
+    loggedWhileDestroying.clear();
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            loggedWhileDestroying << text;
+        });
+    session.reset(); // the program's exit, attached
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(loggedWhileDestroying.isEmpty()) << loggedWhileDestroying.join('\n').toStdString();
 }
