@@ -495,3 +495,36 @@ TEST(BaresipSession, DestroyedWhileConnected) {
     qInstallMessageHandler(before);
     EXPECT_TRUE(loggedWhileDestroying.isEmpty()) << loggedWhileDestroying.join('\n').toStdString();
 }
+
+TEST(BaresipSession, CallRecordsAreBounded) {
+    // 600 more calls ring and are never closed: only the newest 512 are kept.
+    {
+        Link link;
+        Ringing r;
+        ring(link, r, "sip:alice@example.org");
+        for (int i = 0; i < 600; ++i)
+            link.peer.ring(QStringLiteral("sip:caller%1@example.org").arg(i));
+        settle(200);
+        ASSERT_EQ(r.raised.calls.size(), 601u);
+        EXPECT_EQ(r.raised.calls[88].first->status(), CallStatusCode::Unknown);
+        EXPECT_EQ(r.raised.calls[89].first->status(), CallStatusCode::Ringing);
+        EXPECT_EQ(r.raised.calls[600].first->status(), CallStatusCode::Ringing);
+    }
+    // The call being answered ends, and 600 more ring and end, while baresip
+    // answers: the answer still knows the call, and ends quietly.
+    Link link;
+    Ringing r;
+    ring(link, r, "sip:alice@example.org");
+    link.peer.overrides =
+        [&](const MemoryControlSocket::Command& command) -> std::optional<CtrlProtocol::Response> {
+        if (command.name != "accept")
+            return std::nullopt;
+        link.peer.hangUp(r.id);
+        for (int i = 0; i < 600; ++i)
+            link.peer.hangUp(link.peer.ring(QStringLiteral("sip:caller%1@example.org").arg(i)));
+        return CtrlProtocol::Response{true, "Answering incoming call\n", ""};
+    };
+    QString description;
+    EXPECT_EQ(errorNumber([&] { r.call->answer(); }, &description), 0) << description.toStdString();
+    EXPECT_EQ(r.call->status(), BaresipCallStatus::Missed);
+}
