@@ -16,6 +16,8 @@ packages=(
     # A notification area, and a mouse and keyboard, for the tray end-to-end check.
     trayer xdotool x11-utils
     baresip-core
+    # Builds again from objects already compiled (scripts/build.sh uses it).
+    ccache
 )
 
 missing=()

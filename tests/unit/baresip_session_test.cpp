@@ -1,11 +1,13 @@
 #include "client/baresip/baresip_automation.h"
 #include "client/baresip/baresip_session.h"
+#include "client/baresip/tcp_control_socket.h"
 #include "fakes/memory_control_socket.h"
 #include "fakes/scripted_baresip.h"
 #include "client/desktop_api/api_session.h"
 
 #include <QDate>
 #include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -452,4 +454,77 @@ TEST(BaresipSession, EventsWaitWhileACommandWaits) {
     EXPECT_TRUE(raised.calls.empty());
     settle();
     EXPECT_EQ(raised.callStatuses(), std::vector<int>{CallStatusCode::Ringing});
+}
+
+TEST(BaresipSession, AFailedAccountLookupWhileCallsArrive) {
+    Link link;
+    Ringing r;
+    ring(link, r, "sip:alice@example.org");
+    // baresip no longer has the account, and a flood of calls comes in before
+    // it says so: the table of calls grows (and moves) during the wait.
+    link.peer.overrides =
+        [&](const MemoryControlSocket::Command& command) -> std::optional<CtrlProtocol::Response> {
+        if (command.name != "uafind")
+            return std::nullopt;
+        for (int i = 0; i < 300; ++i)
+            link.peer.ring(QStringLiteral("sip:caller%1@example.org").arg(i));
+        return CtrlProtocol::Response{false, "No such file or directory", ""};
+    };
+    QString description;
+    EXPECT_EQ(errorNumber([&] { r.call->answer(); }, &description), LinkError::Failed);
+    EXPECT_TRUE(description.contains("account \"sip:bob@example.org\" that the call from "
+                                     "\"alice@example.org\""))
+        << description.toStdString();
+}
+
+QStringList loggedWhileDestroying;
+
+TEST(BaresipSession, DestroyedWhileConnected) {
+    // A real socket: it says the connection closed while it is being destroyed.
+    QTcpServer baresip;
+    ASSERT_TRUE(baresip.listen(QHostAddress::LocalHost));
+    auto session = std::make_shared<BaresipSession>(std::make_unique<TcpControlSocket>(),
+                                                    "127.0.0.1", baresip.serverPort(), fast());
+    ASSERT_TRUE(session->clientRunning());
+    loggedWhileDestroying.clear();
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            loggedWhileDestroying << text;
+        });
+    session.reset(); // the program's exit, attached
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(loggedWhileDestroying.isEmpty()) << loggedWhileDestroying.join('\n').toStdString();
+}
+
+TEST(BaresipSession, CallRecordsAreBounded) {
+    // 600 more calls ring and are never closed: only the newest 512 are kept.
+    {
+        Link link;
+        Ringing r;
+        ring(link, r, "sip:alice@example.org");
+        for (int i = 0; i < 600; ++i)
+            link.peer.ring(QStringLiteral("sip:caller%1@example.org").arg(i));
+        settle(200);
+        ASSERT_EQ(r.raised.calls.size(), 601u);
+        EXPECT_EQ(r.raised.calls[88].first->status(), CallStatusCode::Unknown);
+        EXPECT_EQ(r.raised.calls[89].first->status(), CallStatusCode::Ringing);
+        EXPECT_EQ(r.raised.calls[600].first->status(), CallStatusCode::Ringing);
+    }
+    // The call being answered ends, and 600 more ring and end, while baresip
+    // answers: the answer still knows the call, and ends quietly.
+    Link link;
+    Ringing r;
+    ring(link, r, "sip:alice@example.org");
+    link.peer.overrides =
+        [&](const MemoryControlSocket::Command& command) -> std::optional<CtrlProtocol::Response> {
+        if (command.name != "accept")
+            return std::nullopt;
+        link.peer.hangUp(r.id);
+        for (int i = 0; i < 600; ++i)
+            link.peer.hangUp(link.peer.ring(QStringLiteral("sip:caller%1@example.org").arg(i)));
+        return CtrlProtocol::Response{true, "Answering incoming call\n", ""};
+    };
+    QString description;
+    EXPECT_EQ(errorNumber([&] { r.call->answer(); }, &description), 0) << description.toStdString();
+    EXPECT_EQ(r.call->status(), BaresipCallStatus::Missed);
 }

@@ -16,7 +16,10 @@ using LinkError::seconds;
 
 namespace {
 
-constexpr int KeptEndedCalls = 256;
+// The table of calls keeps the newest 512 calls that ring or are in progress,
+// and the newest 512 that have ended, besides those that a running command
+// uses: calls that never get a close event cannot fill the memory.
+constexpr size_t KeptCalls = 512;
 
 QString commandText(const std::pair<QString, QString>& command) {
     return command.second.isEmpty() ? command.first
@@ -24,6 +27,25 @@ QString commandText(const std::pair<QString, QString>& command) {
 }
 
 } // namespace
+
+// While it lives, the call's record stays in the table.
+class BaresipSession::CallInUse {
+public:
+    CallInUse(BaresipSession& session, const QString& callId)
+        : m_session(session), m_callId(callId) {
+        ++m_session.m_inUse[m_callId];
+    }
+    ~CallInUse() {
+        if (--m_session.m_inUse[m_callId] == 0)
+            m_session.m_inUse.remove(m_callId);
+    }
+    CallInUse(const CallInUse&) = delete;
+    CallInUse& operator=(const CallInUse&) = delete;
+
+private:
+    BaresipSession& m_session;
+    QString m_callId;
+};
 
 BaresipSession::BaresipSession(std::unique_ptr<ControlSocket> socket, QString host, quint16 port,
                                BaresipTimeouts timeouts)
@@ -45,7 +67,13 @@ BaresipSession::BaresipSession(std::unique_ptr<ControlSocket> socket, QString ho
     connect(m_socket.get(), &ControlSocket::closed, this, &BaresipSession::onClosed);
 }
 
-BaresipSession::~BaresipSession() = default;
+BaresipSession::~BaresipSession() {
+    // A socket that is still connected says it closed while it is destroyed,
+    // when the members that the handler reaches would be gone already. There is
+    // nobody left to tell.
+    m_socket->disconnect(this);
+    m_socket.reset();
+}
 
 QString BaresipSession::address() const {
     const QString host =
@@ -76,6 +104,8 @@ void BaresipSession::open() {
     m_reader.reset();
     m_unreadable.clear();
     m_calls.clear();
+    m_goingOn.clear();
+    m_ended.clear();
     m_socket->open(m_host, m_port);
     m_events.waitUntil([this] { return m_link != Link::Connecting || !m_connectFailure.isEmpty(); },
                        m_timeouts.connectMs);
@@ -252,6 +282,8 @@ void BaresipSession::onEvent(const CtrlProtocol::Event& event) {
         added.accountAor = event.accountAor;
         added.incoming = incoming;
         added.status = status;
+        added.age = ++m_nextAge;
+        m_goingOn.emplace(added.age, id);
         m_calls.insert(id, added);
         raiseCallStatus(id, status);
     };
@@ -277,6 +309,9 @@ void BaresipSession::onEvent(const CtrlProtocol::Event& event) {
         call.status = call.status == CallStatusCode::InProgress ? BaresipCallStatus::Finished
                       : call.incoming                           ? BaresipCallStatus::Missed
                                                                 : BaresipCallStatus::Failed;
+        m_goingOn.erase(call.age);
+        call.age = ++m_nextAge;
+        m_ended.emplace(call.age, id);
         raiseCallStatus(id, call.status);
     } else if (type == QLatin1String("CALL_LOCAL_SDP")) {
         if (known && event.param == QLatin1String("answer"))
@@ -288,11 +323,20 @@ void BaresipSession::onEvent(const CtrlProtocol::Event& event) {
         return; // nothing this program follows
     }
 
-    if (m_calls.size() > KeptEndedCalls * 2) {
-        for (auto it = m_calls.begin(); it != m_calls.end();)
-            it = ended(*it) && it.key() != id ? m_calls.erase(it) : std::next(it);
-    }
+    trim(m_goingOn);
+    trim(m_ended);
     m_events.progressed();
+}
+
+void BaresipSession::trim(std::map<quint64, QString>& byAge) {
+    for (auto it = byAge.begin(); byAge.size() > KeptCalls && it != byAge.end();) {
+        if (m_inUse.contains(it->second)) {
+            ++it;
+            continue;
+        }
+        m_calls.remove(it->second);
+        it = byAge.erase(it);
+    }
 }
 
 void BaresipSession::dropConnection(const QString& why) {
@@ -353,17 +397,18 @@ const BaresipSession::CallRecord& BaresipSession::knownCall(const QString& callI
 }
 
 bool BaresipSession::select(const QString& callId) {
-    const CallRecord& call = knownCall(callId);
+    // A copy: events read during the wait below change the table of calls.
+    const QString accountAor = knownCall(callId).accountAor;
     std::vector<std::pair<QString, QString>> steps;
-    if (!call.accountAor.isEmpty())
-        steps.emplace_back(QStringLiteral("uafind"), call.accountAor);
+    if (!accountAor.isEmpty())
+        steps.emplace_back(QStringLiteral("uafind"), accountAor);
     steps.emplace_back(QStringLiteral("callfind"), callId);
     const std::vector<Reply> replies = commands(steps);
     if (steps.size() == 2 && !replies.front().ok)
         throw RunTimeError(LinkError::Failed,
                            QStringLiteral("baresip no longer has the account %1 that the call "
                                           "from %2 came in on.")
-                               .arg(quoted(call.accountAor), callerText(callId)));
+                               .arg(quoted(accountAor), callerText(callId)));
     const Reply& found = replies.back();
     if (CtrlProtocol::selectedCall(found.data, callId))
         return true;
@@ -412,6 +457,7 @@ bool BaresipSession::hasVideo(const QString& callId) {
 
 void BaresipSession::answer(const QString& callId) {
     const auto keepAlive = shared_from_this();
+    const CallInUse inUse(*this, callId);
     if (knownCall(callId).status != CallStatusCode::Ringing)
         return; // answered already, or the caller gave up: nothing to answer
 
@@ -494,6 +540,7 @@ void BaresipSession::answer(const QString& callId) {
 
 void BaresipSession::startVideo(const QString& callId) {
     const auto keepAlive = shared_from_this();
+    const CallInUse inUse(*this, callId);
     const QString ended = QStringLiteral("The call from %1 has ended.");
     if (this->ended(knownCall(callId)) || !select(callId))
         throw RunTimeError(LinkError::Failed, ended.arg(callerText(callId)));

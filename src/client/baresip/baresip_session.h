@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -105,7 +106,9 @@ private:
         bool incoming = false;
         bool answered = false;  // baresip sent its answer to the caller's offer
         int renegotiations = 0; // the caller's answers to our later offers
+        quint64 age = 0;        // when it was added, or when it ended
     };
+    class CallInUse;
 
     void open();
     void ensureOpen();
@@ -116,6 +119,8 @@ private:
     void onEvent(const CtrlProtocol::Event& event);
     void onClosed(const QString& why);
     void dropConnection(const QString& why);
+    // Drops the oldest records of one kind beyond the bound (see KeptCalls).
+    void trim(std::map<quint64, QString>& byAge);
 
     const CallRecord* find(const QString& callId) const;
     // The call, on this connection; throws when the connection is gone or the
@@ -155,6 +160,12 @@ private:
     quint64 m_nextToken = 0;
     QHash<QString, std::optional<Reply>> m_pending;
     QHash<QString, CallRecord> m_calls;
+    // The ids in the table by age, oldest first: calls that ring or are in
+    // progress, and calls that have ended.
+    std::map<quint64, QString> m_goingOn;
+    std::map<quint64, QString> m_ended;
+    quint64 m_nextAge = 0;
+    QHash<QString, int> m_inUse; // calls that running commands use, and how many
     std::vector<QPointer<Automation>> m_listeners;
     LinkEvents m_events;
 };

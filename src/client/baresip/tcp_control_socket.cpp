@@ -20,6 +20,11 @@ TcpControlSocket::TcpControlSocket(QObject* parent) : ControlSocket(parent) {
     connect(&m_socket, &QTcpSocket::disconnected, this, &TcpControlSocket::onDisconnected);
 }
 
+TcpControlSocket::~TcpControlSocket() {
+    // Destroying a connected socket disconnects it: no closed() from here on.
+    m_socket.disconnect(this);
+}
+
 void TcpControlSocket::open(const QString& host, quint16 port) {
     m_state = State::Idle;
     m_socket.abort();

@@ -9,6 +9,7 @@ class TcpControlSocket : public ControlSocket {
     Q_OBJECT
 public:
     explicit TcpControlSocket(QObject* parent = nullptr);
+    ~TcpControlSocket() override;
 
     void open(const QString& host, quint16 port) override;
     void write(const QByteArray& bytes) override;
