@@ -52,7 +52,7 @@ std::optional<Address> parseAddress(const QString& text) {
 
 QString commandLineUsage() {
     return QStringLiteral(
-        "usage: pellorin [--client desktop-api|baresip] [--baresip-control HOST:PORT]");
+        "usage: pellorin [--client desktop-api|baresip|jami] [--baresip-control HOST:PORT]");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -80,6 +80,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 options.client = CommandLineOptions::Client::DesktopApi;
             else if (*value == QLatin1String("baresip"))
                 options.client = CommandLineOptions::Client::Baresip;
+            else if (*value == QLatin1String("jami"))
+                options.client = CommandLineOptions::Client::Jami;
             else
                 return UsageError{QStringLiteral("unknown client \"%1\"").arg(*value)};
         } else {
