@@ -89,7 +89,7 @@ ScriptedJami::Call* ScriptedJami::findCall(const QVariantList& args) {
 }
 
 QString ScriptedJami::ring(const QString& account, const QString& peer, bool video,
-                           const QString& from) {
+                           const std::optional<QString>& from) {
     Call c;
     c.account = account;
     c.id = QString::number(++m_nextId);
@@ -100,7 +100,7 @@ QString ScriptedJami::ring(const QString& account, const QString& peer, bool vid
     m_calls.append(c);
     signal(QStringLiteral("callStateChanged"), {account, c.id, c.state, 0});
     signal(QStringLiteral("incomingCallWithMedia"),
-           {account, c.id, from.isEmpty() ? peer : from, QVariant::fromValue(c.offer)});
+           {account, c.id, from.value_or(peer), QVariant::fromValue(c.offer)});
     return c.id;
 }
 

@@ -49,10 +49,10 @@ public:
               ReplyHandler handler) override;
     bool daemonPresent() override { return present; }
 
-    // A call rings on `account` from `peer` (`from` as the signal says it;
-    // empty: the peer); audio, and video when `video`. Returns its id.
+    // A call rings on `account` from `peer` (`from` as the signal says it,
+    // by default the peer); audio, and video when `video`. Returns its id.
     QString ring(const QString& account, const QString& peer, bool video = true,
-                 const QString& from = QString());
+                 const std::optional<QString>& from = std::nullopt);
     // The caller hangs up; with `tell` false jamid forgets the call first and
     // says so later.
     void hangUp(const QString& id, bool tell = true);

@@ -193,7 +193,7 @@ void JamiSession::onIncoming(const QVariantList& args) {
     if (m_calls.contains(key))
         return;
     CallRecord added;
-    added.from = jamiHandle(args[2].toString());
+    added.handle = jamiHandle(args[2].toString());
     added.offer = args[3].value<JamiDetailsList>();
     m_calls.insert(key, added);
     m_callOrder.push_back(key);
@@ -266,31 +266,31 @@ QString JamiSession::callerText(const JamiCallKey& key) const {
     const auto it = m_calls.constFind(key);
     if (it == m_calls.constEnd())
         return QStringLiteral("an unknown caller");
-    return quoted(it->handle.value_or(it->from));
+    return it->handle.isEmpty() ? QStringLiteral("an unknown caller") : quoted(it->handle);
 }
 
 QString JamiSession::partnerHandle(const JamiCallKey& key) {
     const auto keepAlive = shared_from_this();
-    if (const std::optional<QString> known = record(key).handle)
-        return *known;
+    if (const QString known = record(key).handle; !known.isEmpty())
+        return known;
+    // The ring named no caller: ask jamid.
     const JamiDetails details = invokeFor<JamiDetails>(JamiBus::Manager::Call,
                                                        QStringLiteral("getCallDetails"),
                                                        {key.first, key.second});
-    const auto it = m_calls.find(key); // looked up again: the wait may have changed the table
-    if (details.isEmpty()) {
-        // jamid no longer has the call: the caller gave up. Its ring named the caller.
-        if (it != m_calls.end())
-            return it->from;
-        record(key); // throws
-    }
+    if (details.isEmpty())
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("Jami no longer has the call %1, and its ring did not "
+                                          "say who called.")
+                               .arg(quoted(key.second)));
     const auto peer = details.constFind(QStringLiteral("PEER_NUMBER"));
-    if (peer == details.constEnd())
+    if (peer == details.constEnd() || jamiHandle(*peer).isEmpty())
         throw RunTimeError(LinkError::BadReply,
-                           QStringLiteral("Jami's daemon (jamid) gave the details of the call from "
-                                          "%1 without its PEER_NUMBER.")
-                               .arg(callerText(key)));
+                           QStringLiteral("Jami's daemon (jamid) gave the details of the call %1 "
+                                          "without its PEER_NUMBER.")
+                               .arg(quoted(key.second)));
     const QString handle = jamiHandle(*peer);
-    if (it != m_calls.end())
+    // Looked up again: the wait may have changed the table.
+    if (const auto it = m_calls.find(key); it != m_calls.end())
         it->handle = handle;
     return handle;
 }

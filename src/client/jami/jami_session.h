@@ -76,7 +76,9 @@ public:
     // handle once.
     QList<JamiContact> contacts();
 
-    // The caller's handle (jamid's PEER_NUMBER, asked once per call).
+    // The caller's handle. jamid's ring gives the call's PEER_NUMBER; only
+    // when it names nobody is jamid asked (a round trip to a daemon that is
+    // busy setting up the call, a millisecond or more).
     QString partnerHandle(const JamiCallKey& key);
     // What the session has seen of the call (-1 once forgotten).
     int callStatus(const JamiCallKey& key);
@@ -88,9 +90,8 @@ public:
 
 private:
     struct CallRecord {
-        JamiDetailsList offer;          // the media the caller offered
-        QString from;                   // the caller, as the ring said
-        std::optional<QString> handle;  // PEER_NUMBER, once asked
+        JamiDetailsList offer; // the media the caller offered
+        QString handle;        // the caller: as the ring said, else jamid's PEER_NUMBER
         int status = CallStatusCode::Ringing;
         std::weak_ptr<JamiCall> call; // the object events carry, while anyone holds it
     };
