@@ -22,7 +22,7 @@
 #include "platform/shell_open.h"
 #include "platform/units.h"
 #include "silent_messages.h"
-#include "skype/dbus_automation.h"
+#include "client/desktop_api/dbus_automation.h"
 
 #include <QAction>
 #include <QApplication>

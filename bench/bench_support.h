@@ -3,7 +3,7 @@
 // What the bus benchmarks share: the figures of a series of samples, timing a
 // round trip, and a bare Invoke call to the client.
 
-#include "skype/dbus_transport.h"
+#include "client/desktop_api/dbus_transport.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

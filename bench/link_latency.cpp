@@ -5,7 +5,7 @@
 //   link_latency [--iterations N]
 
 #include "bench_support.h"
-#include "skype/dbus_automation.h"
+#include "client/desktop_api/dbus_automation.h"
 #include "standin_process.h"
 
 #include <QCoreApplication>

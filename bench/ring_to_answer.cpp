@@ -14,8 +14,8 @@
 #include "fakes/recorders.h"
 #include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
-#include "skype/api_protocol.h"
-#include "skype/dbus_automation.h"
+#include "client/desktop_api/api_protocol.h"
+#include "client/desktop_api/dbus_automation.h"
 #include "standin_process.h"
 
 #include <QApplication>

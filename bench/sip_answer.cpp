@@ -15,7 +15,7 @@
 
 #include "app/app_services.h"
 #include "app/frm_main.h"
-#include "baresip/baresip_automation_factory.h"
+#include "client/baresip/baresip_automation_factory.h"
 #include "baresip_control.h"
 #include "baresip_process.h"
 #include "bench_support.h"

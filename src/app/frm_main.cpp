@@ -6,7 +6,7 @@
 #include "platform/run_time_error.h"
 #include "platform/shell_open.h"
 #include "platform/units.h"
-#include "skype/attachment.h"
+#include "answering/attachment.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -11,8 +11,8 @@
 #include "platform/error_report.h"
 #include "platform/notification_icon.h"
 #include "platform/window_instance.h"
-#include "skype/automation.h"
-#include "skype/call_handler.h"
+#include "client/automation.h"
+#include "answering/call_handler.h"
 
 #include <QMainWindow>
 

@@ -1,14 +1,13 @@
+#include "app/client_choice.h"
 #include "app/command_line.h"
 #include "app/frm_main.h"
 #include "app/startup.h"
-#include "baresip/baresip_automation_factory.h"
 #include "lists/list_location.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/product.h"
 #include "platform/qt_notification_icon.h"
 #include "platform/shell_open.h"
-#include "skype/dbus_automation.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,12 +26,7 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = usageExitStatus(commandLine))
         return *status;
     const auto& options = std::get<CommandLineOptions>(commandLine);
-    std::unique_ptr<AutomationFactory> automation;
-    if (options.client == CommandLineOptions::Client::Baresip)
-        automation =
-            std::make_unique<BaresipAutomationFactory>(options.baresipHost, options.baresipPort);
-    else
-        automation = std::make_unique<DBusAutomationFactory>();
+    const std::unique_ptr<AutomationFactory> automation = makeAutomationFactory(options);
 
     QtMessageBoxService messages;
     DesktopShellOpen shell;

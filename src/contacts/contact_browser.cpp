@@ -2,7 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/run_time_error.h"
-#include "skype/automation.h"
+#include "client/automation.h"
 
 #include <QDate>
 #include <QLocale>

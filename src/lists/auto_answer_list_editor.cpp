@@ -3,7 +3,7 @@
 #include "list_file.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
-#include "skype/automation.h"
+#include "client/automation.h"
 
 #include <QDir>
 

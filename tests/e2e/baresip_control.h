@@ -1,8 +1,8 @@
 #pragma once
 
-#include "baresip/ctrl_protocol.h"
-#include "baresip/netstring_reader.h"
-#include "baresip/tcp_control_socket.h"
+#include "client/baresip/ctrl_protocol.h"
+#include "client/baresip/netstring_reader.h"
+#include "client/baresip/tcp_control_socket.h"
 
 #include <QObject>
 #include <QTcpSocket>

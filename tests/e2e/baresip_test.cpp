@@ -3,7 +3,7 @@
 // video calls list, X on neither.
 
 #include "app/frm_main.h"
-#include "baresip/baresip_automation_factory.h"
+#include "client/baresip/baresip_automation_factory.h"
 #include "baresip_control.h"
 #include "baresip_process.h"
 #include "fakes/file_bytes.h"

@@ -4,8 +4,8 @@
 #include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 #include "platform/message_box.h"
-#include "skype/api_session.h"
-#include "skype/dbus_automation.h"
+#include "client/desktop_api/api_session.h"
+#include "client/desktop_api/dbus_automation.h"
 #include "standin_process.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "fakes/recorders.h"
-#include "skype/api_call.h"
-#include "skype/attachment.h"
-#include "skype/dbus_automation.h"
-#include "skype/dbus_transport.h"
+#include "client/desktop_api/api_call.h"
+#include "answering/attachment.h"
+#include "client/desktop_api/dbus_automation.h"
+#include "client/desktop_api/dbus_transport.h"
 #include "standin_process.h"
 
 #include <QDBusConnection>

@@ -5,8 +5,8 @@
 #include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 #include "platform/pause.h"
-#include "skype/api_session.h"
-#include "skype/dbus_automation.h"
+#include "client/desktop_api/api_session.h"
+#include "client/desktop_api/dbus_automation.h"
 #include "standin_process.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/run_time_error.h"
-#include "skype/automation.h"
+#include "client/automation.h"
 
 #include <QHash>
 #include <QPointer>

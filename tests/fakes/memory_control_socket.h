@@ -1,8 +1,8 @@
 #pragma once
 
-#include "baresip/control_socket.h"
-#include "baresip/ctrl_protocol.h"
-#include "baresip/netstring_reader.h"
+#include "client/baresip/control_socket.h"
+#include "client/baresip/ctrl_protocol.h"
+#include "client/baresip/netstring_reader.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "memory_transport.h"
 
-#include "skype/api_automation.h"
-#include "skype/api_protocol.h"
+#include "client/desktop_api/api_automation.h"
+#include "client/desktop_api/api_protocol.h"
 
 #include <QTimer>
 

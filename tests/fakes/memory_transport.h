@@ -1,8 +1,8 @@
 #pragma once
 
-#include "skype/api_session.h"
-#include "skype/api_transport.h"
-#include "skype/automation.h"
+#include "client/desktop_api/api_session.h"
+#include "client/desktop_api/api_transport.h"
+#include "client/automation.h"
 
 #include <QStringList>
 

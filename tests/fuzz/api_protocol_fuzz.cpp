@@ -1,7 +1,7 @@
 // libFuzzer target: every line the client may send goes through every parser of
 // the desktop API; none may crash, and what they accept must hold together.
 
-#include "skype/api_protocol.h"
+#include "client/desktop_api/api_protocol.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,9 @@
 // through the message parser and the parsers of the menu commands' replies;
 // none may crash, and what they accept must hold together.
 
-#include "baresip/ctrl_protocol.h"
-#include "baresip/netstring_reader.h"
+#include "client/baresip/ctrl_protocol.h"
+#include "client/baresip/netstring_reader.h"
+#include "client/link_error.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             selectedCall(text, QStringLiteral("4b1c"));
             noSuchCall(text);
             videoStarted(text);
-            check(quoted(text).size() <= 125);
+            check(LinkError::quoted(text).size() <= 125);
         }
     }
     check(broken == (reader.error() != NetstringReader::Error::None));

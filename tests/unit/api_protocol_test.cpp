@@ -1,4 +1,4 @@
-#include "skype/api_protocol.h"
+#include "client/desktop_api/api_protocol.h"
 
 #include <gtest/gtest.h>
 

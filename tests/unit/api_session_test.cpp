@@ -1,7 +1,7 @@
 #include "fakes/memory_transport.h"
-#include "skype/api_automation.h"
-#include "skype/api_call.h"
-#include "skype/api_session.h"
+#include "client/desktop_api/api_automation.h"
+#include "client/desktop_api/api_call.h"
+#include "client/desktop_api/api_session.h"
 
 #include <QCursor>
 #include <QDate>

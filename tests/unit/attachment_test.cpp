@@ -2,7 +2,7 @@
 #include "fakes/recorders.h"
 #include "platform/error_report.h"
 #include "platform/message_box.h"
-#include "skype/attachment.h"
+#include "answering/attachment.h"
 
 #include <gtest/gtest.h>
 

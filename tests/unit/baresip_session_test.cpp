@@ -1,8 +1,8 @@
-#include "baresip/baresip_automation.h"
-#include "baresip/baresip_session.h"
+#include "client/baresip/baresip_automation.h"
+#include "client/baresip/baresip_session.h"
 #include "fakes/memory_control_socket.h"
 #include "fakes/scripted_baresip.h"
-#include "skype/api_session.h"
+#include "client/desktop_api/api_session.h"
 
 #include <QDate>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "fakes/fake_client.h"
 #include "fakes/recorders.h"
 #include "platform/list_box.h"
-#include "skype/call_handler.h"
+#include "answering/call_handler.h"
 
 #include <gtest/gtest.h>
 

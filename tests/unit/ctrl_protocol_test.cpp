@@ -1,5 +1,5 @@
-#include "baresip/ctrl_protocol.h"
-#include "baresip/netstring_reader.h"
+#include "client/baresip/ctrl_protocol.h"
+#include "client/baresip/netstring_reader.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -2,7 +2,7 @@
 
 #include "standin_engine.h"
 
-#include "skype/dbus_transport.h"
+#include "client/desktop_api/dbus_transport.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>

@@ -1,6 +1,6 @@
 #include "standin_engine.h"
 
-#include "skype/api_protocol.h"
+#include "client/desktop_api/api_protocol.h"
 
 namespace {
 

@@ -168,14 +168,4 @@ bool videoStarted(const QString& data) {
     return false;
 }
 
-QString quoted(const QString& text) {
-    constexpr qsizetype limit = 120;
-    QString shown = text.left(limit);
-    shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    shown.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    if (text.size() > limit)
-        shown += QStringLiteral("...");
-    return QLatin1Char('"') + shown + QLatin1Char('"');
-}
-
 } // namespace CtrlProtocol

@@ -1,9 +1,8 @@
 #include "baresip_session.h"
 
-#include "baresip_automation.h"
 #include "baresip_call.h"
 #include "control_socket.h"
-#include "skype/api_session.h"
+#include "client/link_error.h"
 
 #include <QLoggingCategory>
 #include <QTimer>
@@ -12,15 +11,12 @@
 
 Q_LOGGING_CATEGORY(lcBaresip, "pellorin.baresip", QtInfoMsg)
 
-using CtrlProtocol::quoted;
+using LinkError::quoted;
+using LinkError::seconds;
 
 namespace {
 
 constexpr int KeptEndedCalls = 256;
-
-QString seconds(int ms) {
-    return QString::number(ms / 1000.0, 'g', 3) + QStringLiteral(" seconds");
-}
 
 QString commandText(const std::pair<QString, QString>& command) {
     return command.second.isEmpty() ? command.first
@@ -122,7 +118,7 @@ bool BaresipSession::clientRunning() {
     return true;
 }
 
-void BaresipSession::attach(BaresipAutomation* object, bool wait) {
+void BaresipSession::attach(Automation* object, int /*protocol*/, bool wait) {
     const auto keepAlive = shared_from_this();
     if (!listening(object))
         m_listeners.emplace_back(object);
@@ -150,8 +146,8 @@ void BaresipSession::attach(BaresipAutomation* object, bool wait) {
     raiseAttachment(object, AttachStatus::Success);
 }
 
-void BaresipSession::forget(BaresipAutomation* object) {
-    std::erase_if(m_listeners, [object](const QPointer<BaresipAutomation>& listener) {
+void BaresipSession::forget(Automation* object) {
+    std::erase_if(m_listeners, [object](const QPointer<Automation>& listener) {
         return !listener || listener == object;
     });
 }
@@ -310,7 +306,7 @@ void BaresipSession::onClosed(const QString& why) {
     m_link = Link::Lost;
     m_lostReason = why;
     qCWarning(lcBaresip).noquote() << "The connection to baresip closed:" << why;
-    for (const QPointer<BaresipAutomation>& listener : m_listeners)
+    for (const QPointer<Automation>& listener : m_listeners)
         if (listener)
             raiseAttachment(listener, AttachStatus::NotAvailable);
     m_listeners.clear();
@@ -536,7 +532,7 @@ void BaresipSession::raiseCallStatus(const QString& callId, int status) {
         call = std::make_shared<BaresipCall>(shared_from_this(), callId, record.handle);
         record.call = call;
     }
-    for (const QPointer<BaresipAutomation>& listener : m_listeners) {
+    for (const QPointer<Automation>& listener : m_listeners) {
         if (!listener)
             continue;
         m_events.post([this, target = listener, call, status, weak = weak_from_this()] {
@@ -547,15 +543,15 @@ void BaresipSession::raiseCallStatus(const QString& callId, int status) {
     }
 }
 
-void BaresipSession::raiseAttachment(BaresipAutomation* target, int status) {
-    m_events.post([target = QPointer<BaresipAutomation>(target), status, weak = weak_from_this()] {
+void BaresipSession::raiseAttachment(Automation* target, int status) {
+    m_events.post([target = QPointer<Automation>(target), status, weak = weak_from_this()] {
         const auto keepAlive = weak.lock();
         if (target)
             target->raiseAttachmentStatus(status);
     });
 }
 
-bool BaresipSession::listening(BaresipAutomation* object) const {
+bool BaresipSession::listening(Automation* object) const {
     return std::any_of(m_listeners.begin(), m_listeners.end(),
-                       [object](const QPointer<BaresipAutomation>& l) { return l == object; });
+                       [object](const QPointer<Automation>& l) { return l == object; });
 }

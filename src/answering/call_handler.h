@@ -1,6 +1,6 @@
 #pragma once
 
-#include "automation.h"
+#include "client/automation.h"
 
 class ListBox;
 class Pause;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "api_transport.h"
-#include "link_events.h"
+#include "client/automation.h"
+#include "client/link_events.h"
+#include "client/link_error.h"
 #include "platform/run_time_error.h"
 
 #include <QObject>
@@ -12,7 +14,6 @@
 #include <optional>
 #include <vector>
 
-class ApiAutomation;
 class SkypeCall;
 
 // How long the client link waits (tests shorten them).
@@ -23,21 +24,6 @@ struct LinkTimeouts {
     int handshakeMs = 300000; // the NAME request itself stays open this long
 };
 
-// Error numbers of the client link's own failures (the client's errors keep
-// the client's codes).
-namespace LinkError {
-inline constexpr int NotRunning = 1001;
-inline constexpr int ClientQuit = 1002;
-inline constexpr int Timeout = 1003;
-inline constexpr int BadReply = 1004;
-inline constexpr int Offline = 1005;
-inline constexpr int BadArgument = 1006;
-inline constexpr int Failed = 1007;
-inline constexpr int Refused = 68;
-
-// The error for a reply that cannot be read.
-RunTimeError unreadableReply(const QString& command, const QString& reply);
-} // namespace LinkError
 
 // One conversation with the client, shared by every automation object of one
 // factory: the attach handshake, commands and their replies, and the
@@ -59,13 +45,13 @@ public:
     explicit ApiSession(std::unique_ptr<ApiTransport> transport, LinkTimeouts timeouts = {});
     ~ApiSession() override;
 
-    bool clientPresent();
+    bool clientRunning();
     // Starts (or joins) the attach handshake for `object`, which from now on
     // raises events. With `wait`, returns when the outcome is known or throws when
     // it is not known in time or the client is not there.
-    void attach(ApiAutomation* object, int protocol, bool wait);
+    void attach(Automation* object, int protocol, bool wait);
     // The object no longer raises events (it is going away).
-    void forget(ApiAutomation* object);
+    void forget(Automation* object);
     // Sends a command and returns its reply (without id prefix). Attaches first
     // when not attached yet. Throws RunTimeError for an error reply, a missing
     // client, a timeout or a reply that cannot be read.
@@ -89,13 +75,13 @@ private:
     void onNotification(const QString& line);
     void onClientChanged(bool present);
 
-    void raiseAttachment(ApiAutomation* target, int status);
+    void raiseAttachment(Automation* target, int status);
     void raiseAttachmentToAll(int status);
     // Raises `status` on every object attached or attaching, which then raise
     // nothing more until they attach again.
     void detachListeners(int status);
-    void raiseCall(ApiAutomation* target, std::shared_ptr<SkypeCall> call, int status);
-    bool listening(ApiAutomation* object) const;
+    void raiseCall(Automation* target, std::shared_ptr<SkypeCall> call, int status);
+    bool listening(Automation* object) const;
 
     std::unique_ptr<ApiTransport> m_transport;
     LinkTimeouts m_timeouts;
@@ -105,7 +91,7 @@ private:
     bool m_pendingRaised = false;
     std::optional<Outcome> m_lastOutcome;
     qint64 m_nextId = 0;
-    std::vector<QPointer<ApiAutomation>> m_listeners;
+    std::vector<QPointer<Automation>> m_listeners;
     int m_attachWaits = 0;
     LinkEvents m_events;
 };

@@ -1,9 +1,8 @@
 #include "api_session.h"
 
-#include "api_automation.h"
 #include "api_call.h"
 #include "api_protocol.h"
-#include "automation.h"
+#include "client/automation.h"
 
 #include <QLoggingCategory>
 #include <QTimer>
@@ -14,19 +13,8 @@ Q_LOGGING_CATEGORY(lcLink, "pellorin.link")
 
 namespace {
 
-// A line as it may be quoted in a message or a log: one line, not too long.
-QString quoted(const QString& line) {
-    constexpr qsizetype limit = 120;
-    QString shown = line.left(limit);
-    shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (line.size() > limit)
-        shown += QStringLiteral("...");
-    return QLatin1Char('"') + shown + QLatin1Char('"');
-}
-
-QString seconds(int ms) {
-    return QString::number(ms / 1000.0, 'g', 3) + QStringLiteral(" seconds");
-}
+using LinkError::quoted;
+using LinkError::seconds;
 
 RunTimeError notRunning() {
     return RunTimeError(LinkError::NotRunning,
@@ -54,13 +42,6 @@ RunTimeError transportError(const ApiTransport::Reply& reply, const QString& wha
 
 } // namespace
 
-RunTimeError LinkError::unreadableReply(const QString& command, const QString& reply) {
-    return RunTimeError(LinkError::BadReply,
-                        QStringLiteral("The calling client answered %1 with %2, which Pellorin "
-                                       "cannot read.")
-                            .arg(quoted(command), quoted(reply)));
-}
-
 ApiSession::ApiSession(std::unique_ptr<ApiTransport> transport, LinkTimeouts timeouts)
     : m_transport(std::move(transport)), m_timeouts(timeouts) {
     connect(m_transport.get(), &ApiTransport::notification, this, &ApiSession::onNotification);
@@ -69,15 +50,15 @@ ApiSession::ApiSession(std::unique_ptr<ApiTransport> transport, LinkTimeouts tim
 
 ApiSession::~ApiSession() = default;
 
-bool ApiSession::clientPresent() {
+bool ApiSession::clientRunning() {
     return m_transport->clientPresent();
 }
 
-void ApiSession::attach(ApiAutomation* object, int protocol, bool wait) {
+void ApiSession::attach(Automation* object, int protocol, bool wait) {
     const auto keepAlive = shared_from_this();
     // Looking may find that the client went or was replaced, which resets the stage
     // and tells the objects attached until then.
-    const bool present = clientPresent();
+    const bool present = clientRunning();
     if (!listening(object))
         m_listeners.emplace_back(object);
     if (m_stage == Stage::Attached && present) {
@@ -129,8 +110,8 @@ std::optional<ApiSession::Outcome> ApiSession::waitForHandshake(int timeoutMs, b
     return outcome;
 }
 
-void ApiSession::forget(ApiAutomation* object) {
-    std::erase_if(m_listeners, [object](const QPointer<ApiAutomation>& listener) {
+void ApiSession::forget(Automation* object) {
+    std::erase_if(m_listeners, [object](const QPointer<Automation>& listener) {
         return !listener || listener == object;
     });
 }
@@ -235,7 +216,7 @@ void ApiSession::ensureAttached() {
     if (m_stage == Stage::Attached)
         return;
     if (m_stage == Stage::Detached) {
-        if (!clientPresent())
+        if (!clientRunning())
             throw notRunning();
         startHandshake(Automation::Protocol);
     }
@@ -313,7 +294,7 @@ void ApiSession::onNotification(const QString& line) {
         return;
     }
     const auto call = std::make_shared<ApiCall>(shared_from_this(), notice->callId);
-    for (const QPointer<ApiAutomation>& listener : m_listeners)
+    for (const QPointer<Automation>& listener : m_listeners)
         if (listener)
             raiseCall(listener, call, notice->status);
 }
@@ -335,16 +316,16 @@ void ApiSession::onClientChanged(bool /*present*/) {
     }
 }
 
-void ApiSession::raiseAttachment(ApiAutomation* target, int status) {
-    m_events.post([target = QPointer<ApiAutomation>(target), status, weak = weak_from_this()] {
+void ApiSession::raiseAttachment(Automation* target, int status) {
+    m_events.post([target = QPointer<Automation>(target), status, weak = weak_from_this()] {
         const auto keepAlive = weak.lock();
         if (target)
             target->raiseAttachmentStatus(status);
     });
 }
 
-void ApiSession::raiseCall(ApiAutomation* target, std::shared_ptr<SkypeCall> call, int status) {
-    m_events.post([target = QPointer<ApiAutomation>(target), call = std::move(call), status,
+void ApiSession::raiseCall(Automation* target, std::shared_ptr<SkypeCall> call, int status) {
+    m_events.post([target = QPointer<Automation>(target), call = std::move(call), status,
                    weak = weak_from_this()] {
         const auto keepAlive = weak.lock();
         if (target)
@@ -353,7 +334,7 @@ void ApiSession::raiseCall(ApiAutomation* target, std::shared_ptr<SkypeCall> cal
 }
 
 void ApiSession::raiseAttachmentToAll(int status) {
-    for (const QPointer<ApiAutomation>& listener : m_listeners)
+    for (const QPointer<Automation>& listener : m_listeners)
         if (listener)
             raiseAttachment(listener, status);
 }
@@ -363,7 +344,7 @@ void ApiSession::detachListeners(int status) {
     m_listeners.clear();
 }
 
-bool ApiSession::listening(ApiAutomation* object) const {
+bool ApiSession::listening(Automation* object) const {
     return std::any_of(m_listeners.begin(), m_listeners.end(),
-                       [object](const QPointer<ApiAutomation>& l) { return l == object; });
+                       [object](const QPointer<Automation>& l) { return l == object; });
 }

@@ -70,8 +70,4 @@ bool unknownCommand(const QString& data);
 std::optional<bool> currentCallOnHold(const QString& data);
 // From the reply to "video_debug": whether the call's video stream has started.
 bool videoStarted(const QString& data);
-
-// A text as it may be quoted in a message or a log: one line, not too long.
-QString quoted(const QString& text);
-
 } // namespace CtrlProtocol

@@ -2,7 +2,7 @@
 
 #include "baresip_session.h"
 #include "ctrl_protocol.h"
-#include "skype/api_session.h"
+#include "client/link_error.h"
 
 #include <QDate>
 

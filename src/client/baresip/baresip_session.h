@@ -3,8 +3,8 @@
 #include "ctrl_protocol.h"
 #include "netstring_reader.h"
 #include "platform/run_time_error.h"
-#include "skype/automation.h"
-#include "skype/link_events.h"
+#include "client/automation.h"
+#include "client/link_events.h"
 
 #include <QHash>
 #include <QObject>
@@ -17,7 +17,6 @@
 #include <utility>
 #include <vector>
 
-class BaresipAutomation;
 class BaresipCall;
 class ControlSocket;
 
@@ -67,9 +66,9 @@ public:
     // Connects when not connected and checks that baresip answers a command;
     // `object` then raises status 0 and, from then on, call events. When nothing
     // listens it raises 3, and with `wait` throws too.
-    void attach(BaresipAutomation* object, bool wait);
+    void attach(Automation* object, int protocol, bool wait);
     // The object no longer raises events (it is going away).
-    void forget(BaresipAutomation* object);
+    void forget(Automation* object);
 
     // Sends the commands (in one write, so that baresip runs them one after the
     // other with nothing in between) and returns their replies. Throws
@@ -140,8 +139,8 @@ private:
     void raiseCallStatus(const QString& callId, int status);
     // An attachment status reaches its object even when the object no longer
     // listens (status 3 at a closing); a call status only while it listens.
-    void raiseAttachment(BaresipAutomation* target, int status);
-    bool listening(BaresipAutomation* object) const;
+    void raiseAttachment(Automation* target, int status);
+    bool listening(Automation* object) const;
 
     std::unique_ptr<ControlSocket> m_socket;
     QString m_host;
@@ -156,6 +155,6 @@ private:
     quint64 m_nextToken = 0;
     QHash<QString, std::optional<Reply>> m_pending;
     QHash<QString, CallRecord> m_calls;
-    std::vector<QPointer<BaresipAutomation>> m_listeners;
+    std::vector<QPointer<Automation>> m_listeners;
     LinkEvents m_events;
 };

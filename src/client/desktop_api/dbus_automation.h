@@ -1,7 +1,7 @@
 #pragma once
 
 #include "api_session.h"
-#include "automation.h"
+#include "client/automation.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "baresip_session.h"
-#include "skype/automation.h"
+#include "client/automation.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skype/automation.h"
+#include "client/automation.h"
 
 #include <memory>
 

@@ -1,0 +1,16 @@
+#include "client_choice.h"
+
+#include "app/command_line.h"
+#include "client/baresip/baresip_automation_factory.h"
+#include "client/desktop_api/dbus_automation.h"
+
+std::unique_ptr<AutomationFactory> makeAutomationFactory(const CommandLineOptions& options) {
+    switch (options.client) {
+    case CommandLineOptions::Client::Baresip:
+        return std::make_unique<BaresipAutomationFactory>(options.baresipHost,
+                                                          options.baresipPort);
+    case CommandLineOptions::Client::DesktopApi:
+        break;
+    }
+    return std::make_unique<DBusAutomationFactory>();
+}

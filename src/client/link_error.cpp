@@ -1,0 +1,26 @@
+#include "link_error.h"
+
+namespace LinkError {
+
+RunTimeError unreadableReply(const QString& command, const QString& reply) {
+    return RunTimeError(BadReply,
+                        QStringLiteral("The calling client answered %1 with %2, which Pellorin "
+                                       "cannot read.")
+                            .arg(quoted(command), quoted(reply)));
+}
+
+QString quoted(const QString& text) {
+    constexpr qsizetype limit = 120;
+    QString shown = text.left(limit);
+    shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    shown.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    if (text.size() > limit)
+        shown += QStringLiteral("...");
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+QString seconds(int ms) {
+    return QString::number(ms / 1000.0, 'g', 3) + QStringLiteral(" seconds");
+}
+
+} // namespace LinkError
