@@ -10,20 +10,12 @@
 
 Q_LOGGING_CATEGORY(lcJami, "pellorin.jami", QtInfoMsg)
 
+using LinkError::quoted;
+using LinkError::seconds;
+
 namespace {
 
 const QString VideoType = QStringLiteral("MEDIA_TYPE_VIDEO");
-
-QString seconds(int ms) {
-    return QString::number(ms / 1000.0, 'g', 3) + QStringLiteral(" seconds");
-}
-
-QString quoted(const QString& text) {
-    constexpr int Longest = 200;
-    return QLatin1Char('"') + (text.size() > Longest ? text.left(Longest) + QStringLiteral("...")
-                                                     : text) +
-           QLatin1Char('"');
-}
 
 template <class T> bool holds(const QVariant& value) {
     return value.metaType() == QMetaType::fromType<T>();
