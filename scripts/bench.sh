@@ -7,12 +7,14 @@
 #                    pixmap, and a drag resize of the main window
 #   sip_answer       dial to established with real baresip instances: Pellorin
 #                    answering beside baresip's own auto-answer
+#   jami_answer      dial to established from baresip to a real jamid's SIP account:
+#                    Pellorin beside a bare controller and jamid's own auto-answer
 #
 #   bash scripts/bench.sh                   runs them all with their default sizes
 #   bash scripts/bench.sh NAME [OPTIONS]    runs one, e.g. ring_to_answer --calls 200
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer)
+benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer jami_answer)
 # These need no session bus.
 busless=" list_file_bench background_bench sip_answer "
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then

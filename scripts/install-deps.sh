@@ -16,6 +16,8 @@ packages=(
     # A notification area, and a mouse and keyboard, for the tray end-to-end check.
     trayer xdotool x11-utils
     baresip-core
+    # Jami's daemon, for --client jami and its end-to-end test.
+    jami-daemon
 )
 
 missing=()

@@ -3,14 +3,14 @@
 #include "client/jami/jami_user.h"
 
 QList<SkypeUserPtr> JamiAutomation::friends() {
-    const QList<JamiContact> contacts = session()->contacts();
+    const QStringList handles = session()->contacts();
     QList<SkypeUserPtr> users;
-    users.reserve(contacts.size());
-    for (const JamiContact& contact : contacts)
-        users.append(std::make_shared<JamiUser>(session(), contact.handle, contact.displayName));
+    users.reserve(handles.size());
+    for (const QString& handle : handles)
+        users.append(std::make_shared<JamiUser>(handle));
     return users;
 }
 
 SkypeUserPtr JamiAutomation::user(const QString& handle) {
-    return std::make_shared<JamiUser>(session(), handle);
+    return std::make_shared<JamiUser>(handle);
 }

@@ -328,8 +328,10 @@ void JamiSession::answer(const JamiCallKey& key) {
 
 void JamiSession::startVideo(const JamiCallKey& key) {
     const auto keepAlive = shared_from_this();
-    const JamiDetailsList& offer = record(key).offer;
-    const bool offeredVideo = std::any_of(offer.begin(), offer.end(), isVideo);
+    const bool offeredVideo = [&] {
+        const JamiDetailsList& offer = record(key).offer;
+        return std::any_of(offer.begin(), offer.end(), isVideo);
+    }();
     if (ended(key))
         throw RunTimeError(LinkError::Failed,
                            QStringLiteral("The call from %1 has ended.").arg(callerText(key)));
@@ -346,12 +348,12 @@ void JamiSession::startVideo(const JamiCallKey& key) {
                                .arg(callerText(key)));
 }
 
-QList<JamiContact> JamiSession::contacts() {
+QStringList JamiSession::contacts() {
     const auto keepAlive = shared_from_this();
     using Manager = JamiBus::Manager;
     const QStringList accounts =
         invokeFor<QStringList>(Manager::Configuration, QStringLiteral("getAccountList"), {});
-    QList<JamiContact> contacts;
+    QStringList contacts;
     QSet<QString> seen;
     for (const QString& account : accounts) {
         const JamiDetails details = invokeFor<JamiDetails>(
@@ -366,7 +368,7 @@ QList<JamiContact> JamiSession::contacts() {
                 seen.contains(handle))
                 continue;
             seen.insert(handle);
-            contacts.append({handle, contact.value(QStringLiteral("displayName"))});
+            contacts.append(handle);
         }
     }
     return contacts;

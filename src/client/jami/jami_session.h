@@ -33,12 +33,6 @@ inline constexpr int Missed = 8;   // a call that ended before it was in progres
 // A call of jamid: its account's id and its own id.
 using JamiCallKey = std::pair<QString, QString>;
 
-// A contact of one of jamid's enabled accounts.
-struct JamiContact {
-    QString handle;
-    QString displayName; // empty when jamid knows none
-};
-
 // The handle of a peer as jamid writes it ("Alice <sip:alice@host:5060;x=y>",
 // "ring:1234...", "1234...@ring.dht"): without display name, scheme, parameters
 // or Jami's @ring.dht, the way the contact list writes it.
@@ -72,9 +66,9 @@ public:
     // The object no longer raises events (it is going away).
     void forget(Automation* object);
 
-    // The contacts of jamid's enabled accounts, account by account, each
-    // handle once.
-    QList<JamiContact> contacts();
+    // The handles of the contacts of jamid's enabled accounts, account by
+    // account, each once (banned ones left out).
+    QStringList contacts();
 
     // The caller's handle. jamid's ring gives the call's PEER_NUMBER; only
     // when it names nobody is jamid asked (a round trip to a daemon that is
