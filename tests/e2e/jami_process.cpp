@@ -116,7 +116,12 @@ bool JamiProcess::start(int timeoutMs) {
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
     environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(PELLORIN_JAMI_NETLINK_SHIM));
     m_jamid.setProcessEnvironment(environment);
-    m_jamid.setStandardOutputFile(QDir(m_dir).filePath(QStringLiteral("jamid.log")));
+    return startDaemon(timeoutMs);
+}
+
+bool JamiProcess::startDaemon(int timeoutMs) {
+    m_jamid.setStandardOutputFile(QDir(m_dir).filePath(QStringLiteral("jamid.log")),
+                                  QIODevice::Append);
     m_jamid.setStandardInputFile(QProcess::nullDevice());
     m_jamid.start(program(), {QStringLiteral("-c"), QStringLiteral("-p")});
     if (!m_jamid.waitForStarted(timeoutMs)) {
@@ -178,6 +183,10 @@ QString JamiProcess::addSipAccount(const QString& user, bool autoAnswer) {
         return {};
     }
     const QString id = added.arguments().front().toString();
+    return waitUntilReady(id) ? id : QString();
+}
+
+bool JamiProcess::waitUntilReady(const QString& id) {
     const QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired()) {
         const QDBusMessage state = call(JamiBus::Manager::Configuration,
@@ -188,11 +197,24 @@ QString JamiProcess::addSipAccount(const QString& user, bool autoAnswer) {
                 : qdbus_cast<JamiDetails>(state.arguments().front().value<QDBusArgument>());
         if (volatileDetails.value(QStringLiteral("Account.registrationStatus")) ==
             QLatin1String("READY"))
-            return id;
+            return true;
         pause(50);
     }
-    m_error = QStringLiteral("the SIP account did not get ready: %1").arg(log());
-    return {};
+    m_error = QStringLiteral("the SIP account %1 did not get ready: %2").arg(id, log());
+    return false;
+}
+
+bool JamiProcess::restart(const QStringList& accounts, int timeoutMs) {
+    kill();
+    const QDeadlineTimer gone(5000);
+    while (jamidOwnsItsName() && !gone.hasExpired())
+        pause(20);
+    if (!startDaemon(timeoutMs))
+        return false;
+    for (const QString& id : accounts)
+        if (!waitUntilReady(id))
+            return false;
+    return true;
 }
 
 void JamiProcess::kill() {

@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 // One jamid (Jami's daemon) for a test or a benchmark, on the session bus of
 // this process: its own HOME (no sound card: a null ALSA device; no camera:
@@ -26,6 +27,9 @@ public:
     // Adds a SIP account `user` on 127.0.0.1 (a free port), plain RTP, and
     // waits until it is ready; its id, or empty (see error()).
     QString addSipAccount(const QString& user, bool autoAnswer = false);
+    // Kills jamid and starts it again (in the same HOME, so with the same
+    // accounts), and waits until `accounts` are ready.
+    bool restart(const QStringList& accounts, int timeoutMs = 20000);
     void kill();
     bool running() const { return m_jamid.state() != QProcess::NotRunning; }
 
@@ -44,6 +48,8 @@ public:
 
 private:
     bool startDisplay(int timeoutMs);
+    bool startDaemon(int timeoutMs);
+    bool waitUntilReady(const QString& account);
 
     QString m_dir;
     QString m_user;

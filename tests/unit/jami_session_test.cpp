@@ -2,6 +2,7 @@
 #include "client/jami/jami_call.h"
 #include "client/jami/jami_session.h"
 #include "client/link_error.h"
+#include "fakes/error_number.h"
 #include "fakes/scripted_jami.h"
 
 #include <QTest>
@@ -62,16 +63,6 @@ struct Link {
         return id;
     }
 };
-
-int errorNumber(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RunTimeError& e) {
-        EXPECT_FALSE(e.description().isEmpty());
-        return e.number();
-    }
-    return 0;
-}
 
 JamiBus::Reply value(const QVariant& v) {
     return {JamiBus::Failure::None, {v}, {}};

@@ -1,6 +1,7 @@
 #include "dbus_jami_bus.h"
 
-#include <QAtomicInt>
+#include "client/bus_connection.h"
+
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
@@ -14,14 +15,6 @@
 Q_DECLARE_LOGGING_CATEGORY(lcJami)
 
 namespace {
-
-QAtomicInt connectionCount;
-
-QDBusConnection openBus(const QString& address, const QString& name) {
-    if (address.isEmpty())
-        return QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
-    return QDBusConnection::connectToBus(address, name);
-}
 
 QString path(JamiBus::Manager manager) {
     return manager == JamiBus::Manager::Call
@@ -65,9 +58,7 @@ QVariantList plain(const QVariantList& values) {
 } // namespace
 
 DBusJamiBus::DBusJamiBus(const QString& address)
-    : m_connectionName(
-          QStringLiteral("pellorin-jami-%1").arg(connectionCount.fetchAndAddOrdered(1))),
-      m_bus(openBus(address, m_connectionName)) {
+    : m_bus(connectOwnBus(address, QStringLiteral("pellorin-jami"))) {
     qDBusRegisterMetaType<JamiDetails>();
     qDBusRegisterMetaType<JamiDetailsList>();
     if (!m_bus.isConnected()) {
@@ -93,7 +84,7 @@ DBusJamiBus::DBusJamiBus(const QString& address)
 
 DBusJamiBus::~DBusJamiBus() {
     m_watcher.reset();
-    QDBusConnection::disconnectFromBus(m_connectionName);
+    QDBusConnection::disconnectFromBus(m_bus.name());
 }
 
 bool DBusJamiBus::daemonPresent() {

@@ -32,7 +32,6 @@ private slots:
     void onSignal(const QDBusMessage& message);
 
 private:
-    QString m_connectionName;
     QDBusConnection m_bus;
     std::unique_ptr<QDBusServiceWatcher> m_watcher;
 };
