@@ -187,7 +187,7 @@ public:
             fail(QStringLiteral("cannot reach the callers' control sockets"));
     }
 
-    bool jamidRunning() const { return m_jamid.running(); }
+    bool jamidAlive() { return m_jamid.alive(); }
     int restarts() const { return m_restarts; }
 
     // jamid has died: both callers hang up, jamid starts again with its
@@ -261,20 +261,27 @@ public:
         if (!spinUntil([&] { return first("CALL_CLOSED") != nullptr; }, CallWithinMs))
             fail(QStringLiteral("a call was not hung up in time"));
         // Until jamid has let the call go too.
+        // (Nothing may throw from inside the wait: it runs in the event loop.)
         QStringList left;
+        QString unlisted;
         const auto callsLeft = [&] {
             left.clear();
             for (const QString& account : m_accounts) {
                 const QDBusMessage calls = JamiProcess::call(
                     JamiBus::Manager::Call, QStringLiteral("getCallList"), {account});
-                if (calls.type() != QDBusMessage::ReplyMessage)
-                    fail(QStringLiteral("jamid did not list its calls: ") + calls.errorMessage());
+                if (calls.type() != QDBusMessage::ReplyMessage) {
+                    unlisted = calls.errorMessage();
+                    return true;
+                }
                 for (const QString& id : calls.arguments().value(0).toStringList())
                     left << account + QLatin1Char('/') + id;
             }
             return left.isEmpty();
         };
-        if (!spinUntil(callsLeft, CallWithinMs))
+        const bool letGo = spinUntil(callsLeft, CallWithinMs);
+        if (!unlisted.isEmpty())
+            fail(QStringLiteral("jamid did not list its calls: ") + unlisted);
+        if (!letGo)
             fail(QStringLiteral("jamid did not let a call go in time: %1 (%2)")
                      .arg(left.join(QLatin1Char(' ')), m_jamid.log().right(1500)));
         return times;
@@ -323,7 +330,7 @@ int main(int argc, char* argv[]) {
                 try {
                     return bench.call(answerer);
                 } catch (const std::runtime_error&) {
-                    if (bench.jamidRunning() || bench.restarts() >= MaxRestarts)
+                    if (bench.jamidAlive() || bench.restarts() >= MaxRestarts)
                         throw;
                     bench.restart();
                 }

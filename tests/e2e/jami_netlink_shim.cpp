@@ -3,12 +3,12 @@
 //
 // Why: whenever jamid starts a re-INVITE (unmuting the video of a call among
 // them) it lists the host's addresses over a NETLINK_ROUTE socket and reads
-// the dump with blocking recv() calls until it sees NLMSG_DONE. Its reader
-// only looks for NLMSG_DONE at the start of a datagram. Kernels before 6.9
-// send NLMSG_DONE in a datagram of its own; newer ones append it to the last
-// datagram of data. jamid then misses it and blocks in the next recv() - on
-// the thread that serves the session bus - until something else arrives on
-// that socket, a minute or more later. Every bus call waits that long.
+// the dump with blocking recv() calls until it sees NLMSG_DONE. Kernels before
+// 6.9 send NLMSG_DONE in a datagram of its own; newer ones append it to the
+// last datagram of data, and jamid's reader does not see it there. It then
+// blocks in the next recv() - on the thread that serves the session bus - for
+// a minute or more (we saw over 95 seconds on 6.18), and every bus call to
+// jamid waits that long.
 //
 // What: for a netlink socket, a datagram that ends in NLMSG_DONE after other
 // messages is handed back without it, and the NLMSG_DONE is kept and handed

@@ -217,6 +217,10 @@ bool JamiProcess::restart(const QStringList& accounts, int timeoutMs) {
     return true;
 }
 
+bool JamiProcess::alive() {
+    return running() && !m_jamid.waitForFinished(300) && jamidOwnsItsName();
+}
+
 void JamiProcess::kill() {
     if (!running())
         return;

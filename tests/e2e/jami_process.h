@@ -32,6 +32,9 @@ public:
     bool restart(const QStringList& accounts, int timeoutMs = 20000);
     void kill();
     bool running() const { return m_jamid.state() != QProcess::NotRunning; }
+    // Whether jamid still runs and owns its name (looks for a while; for
+    // after a failure, when the process may just have ended).
+    bool alive();
 
     // sip:user@127.0.0.1:port of the last account added.
     QString address() const;
