@@ -1,5 +1,7 @@
-// Loading and saving a full auto-answer list (32767 handles), beside plain file I/O
-// of the same bytes in the same run. Prints Google Benchmark's table, then the ratios.
+// Loading and saving a full auto-answer list (32767 handles), and loading two 200 MB
+// files (one line without a terminator; short lines, of which a list takes the
+// first 32767), beside plain file I/O of the same bytes in the same run. Prints
+// Google Benchmark's table, then the ratios.
 #include "lists/list_file.h"
 #include "platform/list_box.h"
 #include "silent_messages.h"
@@ -11,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -47,6 +50,58 @@ struct Fixture {
 Fixture& fixture() {
     static Fixture f;
     return f;
+}
+
+// The two huge files, made when a benchmark first needs them.
+constexpr qsizetype HugeSize = qsizetype(200) << 20;
+
+struct HugeFiles {
+    QTemporaryDir dir;
+    QString oneLine = dir.filePath(QStringLiteral("one_line.ini"));
+    QString shortLines = dir.filePath(QStringLiteral("short_lines.ini"));
+    HugeFiles() {
+        QByteArray bytes(HugeSize, 'x');
+        put(oneLine, bytes);
+        const QByteArray line = "live:caller.0123\r\n";
+        for (qsizetype at = 0; at + line.size() <= bytes.size(); at += line.size())
+            std::memcpy(bytes.data() + at, line.constData(), size_t(line.size()));
+        put(shortLines, bytes);
+    }
+    static void put(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            std::abort();
+    }
+};
+
+HugeFiles& hugeFiles() {
+    static HugeFiles f;
+    return f;
+}
+
+const QString& hugeFile(const benchmark::State& state) {
+    return state.range(0) == 0 ? hugeFiles().oneLine : hugeFiles().shortLines;
+}
+
+void hugePlainRead(benchmark::State& state) {
+    const QString& path = hugeFile(state);
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("open failed");
+        benchmark::DoNotOptimize(file.readAll());
+    }
+}
+
+void hugeListFileRead(benchmark::State& state) {
+    const QString& path = hugeFile(state);
+    const qsizetype expected = state.range(0) == 0 ? 1 : ListFile::MaxEntries;
+    for (auto _ : state) {
+        const ListFile::Content content = ListFile::read(path);
+        if (content.entries.size() != expected)
+            state.SkipWithError("wrong entry count");
+        benchmark::DoNotOptimize(content);
+    }
 }
 
 void plainRead(benchmark::State& state) {
@@ -121,6 +176,9 @@ BENCHMARK(listBoxFill)->Unit(benchmark::kMicrosecond);
 BENCHMARK(plainWrite)->Unit(benchmark::kMicrosecond);
 BENCHMARK(plainReplace)->Unit(benchmark::kMicrosecond);
 BENCHMARK(listFileWrite)->Unit(benchmark::kMicrosecond);
+// Argument 0: one 200 MB line; 1: 200 MB of short lines.
+BENCHMARK(hugePlainRead)->Arg(0)->Arg(1)->Iterations(5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(hugeListFileRead)->Arg(0)->Arg(1)->Iterations(5)->Unit(benchmark::kMicrosecond);
 
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
@@ -144,7 +202,7 @@ int main(int argc, char** argv) {
     const auto ratio = [&t](const char* a, const char* b) {
         if (!t.count(a) || !t.count(b) || t.at(b) <= 0)
             return;
-        std::printf("%-14s %9.1f us  vs %-13s %9.1f us   ratio %5.2fx\n", a, t.at(a), b, t.at(b),
+        std::printf("%-14s %11.1f us  vs %-13s %11.1f us   ratio %5.2fx\n", a, t.at(a), b, t.at(b),
                     t.at(a) / t.at(b));
     };
     std::printf("\n%d entries, %lld bytes\n", int(fixture().entries.size()),
@@ -154,6 +212,10 @@ int main(int argc, char** argv) {
     ratio("listBoxFill", "plainRead");
     ratio("listFileWrite", "plainWrite");
     ratio("listFileWrite", "plainReplace");
+    std::printf("\n%lld-byte files: one line, and short lines\n",
+                static_cast<long long>(HugeSize));
+    ratio("hugeListFileRead/0/iterations:5", "hugePlainRead/0/iterations:5");
+    ratio("hugeListFileRead/1/iterations:5", "hugePlainRead/1/iterations:5");
     benchmark::Shutdown();
     return 0;
 }

@@ -9,14 +9,20 @@
 #                    answering beside baresip's own auto-answer
 #   jami_answer      dial to established from baresip to a real jamid's SIP account:
 #                    Pellorin beside a bare controller and jamid's own auto-answer
+#   auto_attach_soak the program left running with --auto-attach: 2,000 rings, the
+#                    stand-in restarted every 200; missed callers, time to attach
+#                    again beside a bare attach request, resident memory
+#   save_kills       kills during saves of a list (--kills N, 500 by default), and
+#                    the temporary files left beside it
 #
 #   bash scripts/bench.sh                   runs them all with their default sizes
 #   bash scripts/bench.sh NAME [OPTIONS]    runs one, e.g. ring_to_answer --calls 200
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer jami_answer)
+benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer jami_answer
+    save_kills auto_attach_soak)
 # These need no session bus.
-busless=" list_file_bench background_bench sip_answer "
+busless=" list_file_bench background_bench sip_answer save_kills "
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then
     echo "usage: $0 [$(IFS='|'; echo "${benchmarks[*]}") [options]]" >&2
     exit 2
@@ -36,7 +42,7 @@ fi
 for name in "${benchmarks[@]}"; do
     if [ "$name" = list_file_bench ]; then
         "$build/bench/$name" --benchmark_color=false
-    elif [ "$name" = background_bench ] || [ "$name" = sip_answer ]; then
+    elif [[ "$busless" == *" $name "* ]]; then
         "$build/bench/$name"
     else
         dbus-run-session -- "$build/bench/$name"

@@ -19,6 +19,8 @@ fi
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
 work="$(mktemp -d)"
+# The record of answered calls goes here, not into the home folder.
+export XDG_STATE_HOME="$work/state"
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 

@@ -1,8 +1,24 @@
 #include "attachment.h"
 
+#include "platform/busy_cursor.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
 #include "platform/run_time_error.h"
+
+#include <QLoggingCategory>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcAttach, "pellorin.attach", QtInfoMsg)
+
+namespace {
+
+const QString AttachedText =
+    QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
+const QString RefusedText =
+    QStringLiteral("Unfortunately, Pellorin could not attached itself to your Skype client.");
+
+} // namespace
 
 void Attachment::DeleteLater::operator()(QObject* object) const {
     // The old object may be the one whose event is being handled right now.
@@ -11,18 +27,31 @@ void Attachment::DeleteLater::operator()(QObject* object) const {
 }
 
 Attachment::Attachment(AutomationFactory& factory, MessageBoxService& messages, QObject* parent)
-    : QObject(parent), m_factory(factory), m_messages(messages) {}
+    : QObject(parent), m_factory(factory), m_messages(messages) {
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &Attachment::tryAttach);
+}
 
 Attachment::~Attachment() = default;
 
-void Attachment::mnuAttach_Click() {
-    std::unique_ptr<Automation> fresh = m_factory.create();
+void Attachment::replaceObject(std::unique_ptr<Automation> fresh) {
     // Replacing the object drops the old one and every connection to it.
     m_oSkype.reset(fresh.release());
     connect(m_oSkype.get(), &Automation::AttachmentStatus, this,
             &Attachment::oSkype_AttachmentStatus);
     connect(m_oSkype.get(), &Automation::CallStatus, this, &Attachment::callStatus);
+    // The client is back: no need to wait for the next try.
+    connect(m_oSkype.get(), &Automation::ClientAvailable, this, [this] {
+        if (m_auto)
+            retryIn(0);
+    });
+}
 
+void Attachment::mnuAttach_Click() {
+    replaceObject(m_factory.create());
+    m_attached = false;
+    if (m_auto) // the tries go on whatever this command comes to
+        retryIn(m_times.retryMs);
     if (m_oSkype->client().isRunning())
         m_oSkype->attach(Automation::Protocol, true);
     else
@@ -31,12 +60,14 @@ void Attachment::mnuAttach_Click() {
 }
 
 void Attachment::oSkype_AttachmentStatus(int status) {
+    if (m_auto) {
+        autoStatus(status);
+        return;
+    }
     try {
         switch (status) {
         case AttachStatus::Success:
-            m_messages.show(
-                QStringLiteral("Pellorin has successfully attached itself to your Skype client."),
-                MsgBoxStyle::Information, Product::name);
+            m_messages.show(AttachedText, MsgBoxStyle::Information, Product::name);
             break;
         case AttachStatus::PendingAuthorization:
             if (!m_oSkype)
@@ -44,9 +75,7 @@ void Attachment::oSkype_AttachmentStatus(int status) {
             m_oSkype->attach(Automation::Protocol, true);
             break;
         case AttachStatus::Refused:
-            m_messages.show(QStringLiteral("Unfortunately, Pellorin could not attached itself to "
-                                           "your Skype client."),
-                            MsgBoxStyle::Exclamation, Product::name);
+            m_messages.show(RefusedText, MsgBoxStyle::Exclamation, Product::name);
             break;
         default:
             break;
@@ -58,5 +87,88 @@ void Attachment::oSkype_AttachmentStatus(int status) {
         m_messages.show(QStringLiteral("An error has occured: \r\n\r\n") +
                             QString::fromLocal8Bit(e.what()),
                         MsgBoxStyle::Exclamation, QString::number(ErrorNumber::Internal));
+    }
+}
+
+void Attachment::startAutoAttach(AutoAttachTimes times) {
+    m_auto = true;
+    m_times = times;
+    tryAttach();
+}
+
+void Attachment::retryIn(int ms) {
+    if (!m_attached)
+        m_retry.start(std::max<qint64>(ms, m_notBefore.remainingTime()));
+}
+
+// Asks without waiting: the outcome comes as a status event. Whatever goes wrong
+// goes to the log, and the next try follows.
+void Attachment::tryAttach() {
+    if (m_attached)
+        return;
+    if (!m_notBefore.hasExpired()) {
+        retryIn(0);
+        return;
+    }
+    // The user did not ask for this and need not wait for it.
+    const BusyCursor::Quiet quiet;
+    try {
+        if (!m_oSkype)
+            replaceObject(m_factory.create());
+        // Ask again later whatever happens: an answer that never comes must not
+        // stop the tries. A status event moves the next try or stops them.
+        retryIn(m_times.retryMs);
+        if (m_oSkype->client().isRunning())
+            m_oSkype->attach(Automation::Protocol, false);
+    } catch (const RunTimeError& e) {
+        qCInfo(lcAttach).noquote() << "Attaching failed:" << e.description();
+    } catch (const std::exception& e) {
+        qCInfo(lcAttach).noquote() << "Attaching failed:" << e.what();
+    }
+}
+
+void Attachment::autoStatus(int status) {
+    switch (status) {
+    case AttachStatus::Success:
+        if (m_attached)
+            return;
+        m_attached = true;
+        m_retry.stop();
+        if (m_successShown) {
+            qCInfo(lcAttach) << "Attached to the calling client again.";
+        } else {
+            m_successShown = true;
+            qCInfo(lcAttach) << "Attached to the calling client.";
+            m_messages.show(AttachedText, MsgBoxStyle::Information, Product::name);
+        }
+        return;
+    case AttachStatus::PendingAuthorization:
+        qCInfo(lcAttach) << "The calling client is asking its user whether Pellorin may use it.";
+        return; // the request under way goes on; its outcome follows
+    case AttachStatus::Refused:
+        m_attached = false;
+        m_notBefore.setRemainingTime(m_times.afterRefusalMs);
+        retryIn(m_times.afterRefusalMs);
+        if (m_refusalShown) {
+            qCInfo(lcAttach) << "The calling client refused Pellorin again; asking again later.";
+        } else {
+            m_refusalShown = true;
+            qCInfo(lcAttach) << "The calling client refused Pellorin; asking again later.";
+            m_messages.show(RefusedText, MsgBoxStyle::Exclamation, Product::name);
+        }
+        return;
+    case AttachStatus::NotAvailable:
+        // An attachment that has just ended is tried again at once (the client may
+        // have been replaced already); a try that found nobody waits for the next.
+        if (m_attached) {
+            qCInfo(lcAttach) << "The attachment to the calling client ended; attaching again.";
+            m_attached = false;
+            retryIn(0);
+        } else {
+            retryIn(m_times.retryMs);
+        }
+        return;
+    default:
+        return;
     }
 }

@@ -2,7 +2,9 @@
 
 #include "client/automation.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -11,9 +13,20 @@ class MessageBoxService;
 // Attaching to the client: the attach command and the attachment-status
 // handler of the main window, and the main window's automation object oSkype,
 // the only one that is attached and whose events are handled.
+//
+// Left to itself (auto-attach), it attaches at start and again whenever the
+// attachment ends, without boxes or the busy cursor while it waits: at once when
+// the client says it is back and otherwise every few seconds. Only the
+// first success and the first refusal are shown; the rest goes to the log. After a
+// refusal it asks again no sooner than half a minute later.
 class Attachment : public QObject {
     Q_OBJECT
 public:
+    struct AutoAttachTimes {
+        int retryMs = 2000;
+        int afterRefusalMs = 30000;
+    };
+
     Attachment(AutomationFactory& factory, MessageBoxService& messages, QObject* parent = nullptr);
     ~Attachment() override;
 
@@ -25,10 +38,19 @@ public:
     // Traps and reports its own failures.
     void oSkype_AttachmentStatus(int status);
 
+    // Attaches now, and from now on again by itself whenever the attachment ends.
+    void startAutoAttach(AutoAttachTimes times);
+    void startAutoAttach() { startAutoAttach(AutoAttachTimes{}); }
+
     // Null until the first attach command.
     Automation* oSkype() const { return m_oSkype.get(); }
-    // Drops oSkype at the program's end: its events no longer arrive.
-    void release() { m_oSkype.reset(); }
+    // Drops oSkype at the program's end: its events no longer arrive, and no
+    // attaching follows.
+    void release() {
+        m_auto = false;
+        m_retry.stop();
+        m_oSkype.reset();
+    }
 
 signals:
     // The current oSkype's CallStatus event.
@@ -39,7 +61,22 @@ private:
         void operator()(QObject* object) const;
     };
 
+    // The auto-attach side of the status handler.
+    void autoStatus(int status);
+    void tryAttach();
+    void retryIn(int ms);
+    void replaceObject(std::unique_ptr<Automation> fresh);
+
     AutomationFactory& m_factory;
     MessageBoxService& m_messages;
     std::unique_ptr<Automation, DeleteLater> m_oSkype;
+
+    bool m_auto = false;
+    AutoAttachTimes m_times;
+    bool m_attached = false;
+    bool m_successShown = false;
+    bool m_refusalShown = false;
+    // No attach request before this (after a refusal).
+    QDeadlineTimer m_notBefore;
+    QTimer m_retry;
 };

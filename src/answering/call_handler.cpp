@@ -1,16 +1,20 @@
 #include "call_handler.h"
 
+#include "call_record.h"
 #include "platform/list_box.h"
 #include "platform/pause.h"
+#include "platform/run_time_error.h"
 
-bool CallHandler::lookUp(SkypeCall& call, ListBox& list) {
+QString CallHandler::lookUp(SkypeCall& call, ListBox& list) {
     // The caller's own item, letter case counting; an item that only begins with
     // the handle, or differs from it in case alone, does not hide it.
     list.setListIndex(list.findStringExact(call.partnerHandle()));
     // The handle is read again for the comparison, as the client may have
     // completed it meanwhile. A caller without a handle is never on a list.
     const QString handle = call.partnerHandle();
-    return list.listIndex() != ListBox::None && !handle.isEmpty() && list.text() == handle;
+    const bool onList =
+        list.listIndex() != ListBox::None && !handle.isEmpty() && list.text() == handle;
+    return onList ? handle : QString();
 }
 
 void CallHandler::oSkype_CallStatus(const SkypeCallPtr& call, int status) {
@@ -19,19 +23,51 @@ void CallHandler::oSkype_CallStatus(const SkypeCallPtr& call, int status) {
     if (status != CallStatusCode::Ringing || !held)
         return;
 
+    // What goes into the record once the call has been acted on, on every way out.
+    AnsweredCall entry;
+    const auto record = [&] {
+        if (m_record && !entry.lists.isEmpty())
+            m_record->add(entry);
+    };
     bool answered = false;
-    if (lookUp(*held, m_lists.reachCallsList())) {
-        held->answer();
-        answered = true;
-    }
-
-    if (lookUp(*held, m_lists.reachVideoCallsList())) {
-        // A caller on both lists is answered once.
-        if (!answered)
+    bool videoStep = false;
+    try {
+        if (const QString handle = lookUp(*held, m_lists.reachCallsList()); !handle.isEmpty()) {
+            entry = {handle, QStringLiteral("calls"), {}};
             held->answer();
-        m_pause.sleep(VideoPauseMs);
-        const bool withVideo = m_lists.reachVideoOption();
-        if (held->status() == CallStatusCode::InProgress && withVideo)
-            held->startVideoSend();
+            answered = true;
+            entry.outcome = QStringLiteral("answered");
+        }
+
+        if (const QString handle = lookUp(*held, m_lists.reachVideoCallsList());
+            !handle.isEmpty()) {
+            const QString video = QStringLiteral("video calls");
+            entry.lists =
+                entry.lists.isEmpty() ? video : entry.lists + QStringLiteral(", ") + video;
+            entry.handle = handle;
+            videoStep = true;
+            // A caller on both lists is answered once.
+            if (!answered)
+                held->answer();
+            answered = true;
+            entry.outcome = QStringLiteral("answered");
+            m_pause.sleep(VideoPauseMs);
+            const bool withVideo = m_lists.reachVideoOption();
+            const int now = held->status();
+            if (now == CallStatusCode::InProgress && withVideo) {
+                held->startVideoSend();
+                entry.outcome = QStringLiteral("answered, video started");
+            } else if (withVideo) {
+                entry.outcome = QStringLiteral("answered, video not started (status %1)").arg(now);
+            }
+        }
+    } catch (const RunTimeError& e) {
+        if (!answered)
+            entry.outcome = QStringLiteral("answer failed: ") + e.description();
+        else if (videoStep)
+            entry.outcome = QStringLiteral("answered, video failed: ") + e.description();
+        record();
+        throw;
     }
+    record();
 }

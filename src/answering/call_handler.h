@@ -2,6 +2,7 @@
 
 #include "client/automation.h"
 
+class CallRecord;
 class ListBox;
 class Pause;
 
@@ -24,20 +25,24 @@ public:
 // list when the option is chosen and the call is in progress by then.
 //
 // It keeps no state between events and traps nothing: a failure throws
-// RunTimeError and abandons the rest (what was done stays done).
+// RunTimeError and abandons the rest (what was done stays done). Every call it
+// acts on (a caller on a list) goes into the record, if one is given, with what
+// was done, failures included.
 class CallHandler {
 public:
     static constexpr int VideoPauseMs = 1000;
 
-    CallHandler(AutoAnswerLists& lists, Pause& pause) : m_lists(lists), m_pause(pause) {}
+    CallHandler(AutoAnswerLists& lists, Pause& pause, CallRecord* record = nullptr)
+        : m_lists(lists), m_pause(pause), m_record(record) {}
 
     void oSkype_CallStatus(const SkypeCallPtr& call, int status);
 
 private:
-    // Selects the caller's item in `list` (or clears the selection) and tells
-    // whether the caller is on it.
-    static bool lookUp(SkypeCall& call, ListBox& list);
+    // Selects the caller's item in `list` (or clears the selection); the
+    // caller's handle when the caller is on it, else empty.
+    static QString lookUp(SkypeCall& call, ListBox& list);
 
     AutoAnswerLists& m_lists;
     Pause& m_pause;
+    CallRecord* m_record;
 };

@@ -3,6 +3,7 @@
 #include <QString>
 
 class AutomationFactory;
+class CallRecord;
 class MessageBoxService;
 class NotificationIcon;
 class Pause;
@@ -19,4 +20,8 @@ struct AppServices {
     // Where the list files live: the program's directory, or the user's
     // configuration directory for an installed program (see ListLocation).
     QString programDir;
+    // Where the calls the program acts on are kept; nowhere when null.
+    CallRecord* callRecord = nullptr;
+    // No notice at start: attach at once, and again whenever the attachment ends.
+    bool autoAttach = false;
 };

@@ -17,3 +17,15 @@ std::unique_ptr<AutomationFactory> makeAutomationFactory(const CommandLineOption
     }
     return std::make_unique<DBusAutomationFactory>();
 }
+
+QString clientName(const CommandLineOptions& options) {
+    switch (options.client) {
+    case CommandLineOptions::Client::Baresip:
+        return QStringLiteral("baresip");
+    case CommandLineOptions::Client::Jami:
+        return QStringLiteral("jami");
+    case CommandLineOptions::Client::DesktopApi:
+        break;
+    }
+    return QStringLiteral("desktop-api");
+}

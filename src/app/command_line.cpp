@@ -2,13 +2,16 @@
 
 #include <QHostAddress>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 
 namespace {
 
 constexpr auto ClientOption = "--client";
 constexpr auto ControlOption = "--baresip-control";
+constexpr auto AutoAttachOption = "--auto-attach";
 
 struct Address {
     QString host;
@@ -48,19 +51,65 @@ std::optional<Address> parseAddress(const QString& text) {
     return Address{host, static_cast<quint16>(port)};
 }
 
+// The options of Qt itself, which the application object takes out of the command
+// line when it is made, written with one dash or two: those followed by a value,
+// those that may carry one after '=', and those without one.
+const char* const ToolkitOptionsWithValue[] = {
+    "platform",     "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "geometry",     "qwindowicon",        "icon",          "qwindowtitle", "title",
+    "session",      "display",            "name",          "style",   "stylesheet",
+    "qmljsdebugger"};
+const char* const ToolkitOptionsWithInlineValue[] = {"style", "stylesheet", "qmljsdebugger"};
+const char* const ToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
+                                    "testability"};
+
+template <size_t N> bool isOneOf(const QString& name, const char* const (&options)[N]) {
+    return std::any_of(std::begin(options), std::end(options),
+                       [&name](const char* option) { return name == QLatin1String(option); });
+}
+
+// The arguments without Qt's own options (and their values).
+QStringList withoutToolkitOptions(const QStringList& arguments) {
+    QStringList ours;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        QString name = argument.startsWith(QLatin1String("--")) ? argument.mid(2)
+                       : argument.startsWith(QLatin1Char('-'))  ? argument.mid(1)
+                                                                : QString();
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        const bool inlineValue = equals >= 0;
+        if (inlineValue)
+            name.truncate(equals);
+        if (inlineValue ? isOneOf(name, ToolkitOptionsWithInlineValue)
+                        : isOneOf(name, ToolkitFlags))
+            continue;
+        if (!inlineValue && isOneOf(name, ToolkitOptionsWithValue) && i + 1 < arguments.size()) {
+            ++i; // and its value
+            continue;
+        }
+        ours << argument;
+    }
+    return ours;
+}
+
 } // namespace
 
 QString commandLineUsage() {
-    return QStringLiteral(
-        "usage: pellorin [--client desktop-api|baresip|jami] [--baresip-control HOST:PORT]");
+    return QStringLiteral("usage: pellorin [--client desktop-api|baresip|jami] "
+                          "[--baresip-control HOST:PORT] [--auto-attach]");
 }
 
-CommandLine parseCommandLine(const QStringList& arguments) {
+CommandLine parseCommandLine(const QStringList& allArguments) {
+    const QStringList arguments = withoutToolkitOptions(allArguments);
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")))
         return UsageWanted{};
     CommandLineOptions options;
     bool controlGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String(AutoAttachOption)) {
+            options.autoAttach = true;
+            continue;
+        }
         QString name = arguments[i];
         std::optional<QString> value;
         const qsizetype equals = name.indexOf(QLatin1Char('='));

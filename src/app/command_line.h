@@ -17,6 +17,8 @@ struct CommandLineOptions {
     Client client = Client::DesktopApi;
     QString baresipHost = QLatin1String(DefaultBaresipHost);
     quint16 baresipPort = DefaultBaresipPort;
+    // No notice at start: attach at once and again whenever the attachment ends.
+    bool autoAttach = false;
 };
 
 // The command line is not one the program takes: what is wrong with it.
@@ -32,9 +34,11 @@ using CommandLine = std::variant<CommandLineOptions, UsageError, UsageWanted>;
 QString commandLineUsage();
 
 // Reads the arguments that follow the program's name:
-//   [--client desktop-api|baresip|jami] [--baresip-control HOST:PORT]
-// (each also as --name=value). An unknown option, a missing or bad value, or a
-// control address without --client baresip is a usage error.
+//   [--client desktop-api|baresip|jami] [--baresip-control HOST:PORT] [--auto-attach]
+// (each option with a value also as --name=value). An unknown option, a missing
+// or bad value, or a control address without --client baresip is a usage error.
+// Qt's own options (-platform NAME, -style=NAME, -reverse, ...) are left out,
+// for Qt to take.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // For --help, prints the usage line and gives exit status 0; for a usage error,

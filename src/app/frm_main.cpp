@@ -38,7 +38,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                                                               m_services.automation);
                       }),
       m_about(m_mdiArea, [] { return std::make_unique<frmAbout>(); }),
-      trayRecord(services.trayIcon), m_callHandler(*this, services.pause),
+      trayRecord(services.trayIcon), m_callHandler(*this, services.pause, services.callRecord),
       m_backgroundClient(this, m_mdiArea, m_windowSystem) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);
@@ -121,10 +121,11 @@ void frmMain::buildMenus() {
 
 void frmMain::MDIForm_Load() {
     runHandler(m_errors, [this] {
-        m_services.messages.showAndWait(
-            QStringLiteral("Please attach Pellorin to your Skype client first before using any "
-                           "features,\r\nby clicking on File > Attach to Skype"),
-            MsgBoxStyle::Information, Product::name);
+        if (!m_services.autoAttach)
+            m_services.messages.showAndWait(
+                QStringLiteral("Please attach Pellorin to your Skype client first before using "
+                               "any features,\r\nby clicking on File > Attach to Skype"),
+                MsgBoxStyle::Information, Product::name);
         // A plain white client area, no logo.
         oBackground = std::make_unique<CMdiBackground>(m_windowSystem);
         oBackground->setClient(&m_backgroundClient);
@@ -134,6 +135,8 @@ void frmMain::MDIForm_Load() {
         oBackground->setGraphicPosition(0);
         oBackground->setAutoRefresh(true);
     });
+    if (m_services.autoAttach)
+        m_attachment->startAutoAttach();
 }
 
 Automation* frmMain::oSkype() const {
@@ -142,10 +145,6 @@ Automation* frmMain::oSkype() const {
 
 void frmMain::mnuAttach_Click() {
     runHandler(m_errors, [this] { m_attachment->mnuAttach_Click(); });
-}
-
-void frmMain::oSkype_AttachmentStatus(int status) {
-    m_attachment->oSkype_AttachmentStatus(status);
 }
 
 void frmMain::oSkype_CallStatus(SkypeCallPtr call, int status) {
@@ -237,7 +236,14 @@ void frmMain::trayRecord_Activated(NotificationIcon::Action action) {
     if (m_unloaded || (action != NotificationIcon::Action::Trigger &&
                        action != NotificationIcon::Action::Context))
         return;
+    bringBack();
+}
+
+void frmMain::bringBack() {
+    if (m_unloaded)
+        return;
     runHandler(m_errors, [this] {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
         raise();
         activateWindow();

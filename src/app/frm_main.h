@@ -32,7 +32,7 @@ public:
 
     // Load step, run once at start before the window is shown: the attach prompt,
     // which waits until the user has closed it, then the background painter over
-    // the client area.
+    // the client area. Auto-attaching, there is no prompt: attaching starts.
     void MDIForm_Load();
 
     // Menu commands. Each reports its own failure and returns.
@@ -52,13 +52,15 @@ public:
     // desktop has no notification area the window stays and a box says so.
     void minimize_to_tray();
 
-    // The client's events, through oSkype.
-    void oSkype_AttachmentStatus(int status);
+    // Shows the window again wherever it is (hidden behind the notification-area
+    // icon, minimised, under other windows), as a click on the icon does.
+    void bringBack();
+
+    // The client's calls, through oSkype.
     void oSkype_CallStatus(SkypeCallPtr call, int status);
 
     Automation* oSkype() const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
-    const AppServices& services() const { return m_services; }
     // The run-time error box of every handler of the program's windows.
     ErrorReport& errors() { return m_errors; }
 

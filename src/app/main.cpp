@@ -1,6 +1,8 @@
+#include "answering/call_log_file.h"
 #include "app/client_choice.h"
 #include "app/command_line.h"
 #include "app/frm_main.h"
+#include "app/single_instance.h"
 #include "app/startup.h"
 #include "lists/list_location.h"
 #include "platform/message_box.h"
@@ -16,27 +18,51 @@
 #include <optional>
 
 int main(int argc, char* argv[]) {
+    // The command line is read before the application object is made, which needs
+    // a display: --help and a usage error need none.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    if (const std::optional<int> status = usageExitStatus(commandLine))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(Product::name);
     QApplication::setApplicationVersion(Product::fileVersion);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
-
-    // Qt has taken its own options out of argv by now.
-    const CommandLine commandLine = parseCommandLine(QApplication::arguments().mid(1));
-    if (const std::optional<int> status = usageExitStatus(commandLine))
-        return *status;
     const auto& options = std::get<CommandLineOptions>(commandLine);
+
+    // A second start shows the first one's window and ends.
+    SingleInstance instance;
+    switch (instance.claim()) {
+    case SingleInstance::Claim::HandedOver:
+        return 0;
+    case SingleInstance::Claim::Failed:
+        return 1;
+    case SingleInstance::Claim::First:
+        break;
+    }
     const std::unique_ptr<AutomationFactory> automation = makeAutomationFactory(options);
 
     QtMessageBoxService messages;
     DesktopShellOpen shell;
     ThreadPause pause;
     QtNotificationIcon trayIcon;
-    const AppServices services{messages, shell,
-                               pause,    *automation,
-                               trayIcon, ListLocation::choose(QApplication::applicationDirPath())};
+    CallLogFile calls(CallLogFile::defaultPath(), clientName(options));
+    const AppServices services{.messages = messages,
+                               .shell = shell,
+                               .pause = pause,
+                               .automation = *automation,
+                               .trayIcon = trayIcon,
+                               .programDir =
+                                   ListLocation::choose(QApplication::applicationDirPath()),
+                               .callRecord = &calls,
+                               .autoAttach = options.autoAttach};
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);
+    QObject::connect(&instance, &SingleInstance::showRequested, mainWindow.get(),
+                     &frmMain::bringBack);
     messages.setParent(mainWindow.get());
     return app.exec();
 }

@@ -78,10 +78,14 @@ public:
     void raiseCallStatus(SkypeCallPtr call, int status) {
         emit CallStatus(std::move(call), status);
     }
+    void raiseClientAvailable() { emit ClientAvailable(); }
 
 signals:
     void AttachmentStatus(int status);
     void CallStatus(SkypeCallPtr call, int status);
+    // The client that went (status 3) is there again, for backends that can tell
+    // cheaply (a bus name coming back); the others raise nothing and are asked.
+    void ClientAvailable();
 };
 
 class AutomationFactory {

@@ -6,6 +6,7 @@
 #include "platform/run_time_error.h"
 #include "windows_1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,7 +14,12 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace ListFile {
 
@@ -21,6 +27,15 @@ namespace {
 
 constexpr int DeviceIoError = 57;
 constexpr qsizetype ChunkSize = qsizetype(1) << 20;
+
+// No byte of data[0..size) has its top bit set. Looks at every byte without
+// stopping early, which lets the compiler take many bytes at a time.
+bool isAscii(const char* data, qsizetype size) {
+    unsigned char seen = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        seen |= static_cast<unsigned char>(data[i]);
+    return seen < 0x80;
+}
 
 // Turns lines into entries. A file is UTF-8 when all of it is valid UTF-8, and
 // Windows-1252 (what older programs wrote) otherwise; which one is known only at
@@ -30,9 +45,7 @@ constexpr qsizetype ChunkSize = qsizetype(1) << 20;
 class LineDecoder {
 public:
     void append(const char* data, qsizetype size, QStringList& out) {
-        const bool ascii = std::all_of(data, data + size,
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        if (ascii) {
+        if (isAscii(data, size)) {
             out << QString::fromLatin1(data, size);
             return;
         }
@@ -74,7 +87,6 @@ void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, b
                int maxEntries, LineDecoder& decoder, QStringList& out) {
     const char* data = buf.constData();
     const qsizetype size = buf.size();
-    out.reserve(std::min<qsizetype>(maxEntries, out.size() + buf.count('\r') + 1));
     while (out.size() < maxEntries) {
         const qsizetype cr = buf.indexOf('\r', searchFrom);
         if (cr < 0 || (cr + 1 == size && !atEnd)) {
@@ -90,6 +102,72 @@ void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, b
         if (start < size && data[start] == '\n')
             ++start;
         searchFrom = start;
+    }
+}
+
+// The file a save of `path` replaces: `path`, or the file its chain of symbolic
+// links ends at (QSaveFile writes through links, as editors do, and makes its
+// temporary file beside that file).
+QString savedFile(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// Saves into one folder, by any of the program's processes, take turns: each
+// holds this lock on the folder from making its temporary file until that file
+// has taken the list's place or is gone. So a temporary file that someone holding
+// the lock finds was left by a save that was killed. Where the folder cannot be
+// locked (or opened) the lock is not held, and nothing is cleaned up.
+class FolderLock {
+public:
+    explicit FolderLock(const QString& folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (m_fd < 0)
+            return;
+        int locked;
+        do
+            locked = ::flock(m_fd, LOCK_EX);
+        while (locked != 0 && errno == EINTR);
+        if (locked != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~FolderLock() {
+        if (m_fd >= 0)
+            ::close(m_fd); // and so unlocks
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    bool held() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+// A save writes "<file name>.XXXXXX" (six random letters) beside the file and then
+// renames it over the file. A save killed between the two leaves that temporary
+// file behind, whole. Removes the leftovers of `file`: regular files named
+// exactly so, and only while the folder's lock is held.
+void removeStrayTemporaries(const QString& file, const FolderLock& lock) {
+    if (!lock.held())
+        return;
+    constexpr qsizetype RandomLetters = 6;
+    const QFileInfo info(file);
+    const QDir folder = info.absoluteDir();
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    const auto isLetter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    };
+    const QStringList names =
+        folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        if (name.size() == prefix.size() + RandomLetters && name.startsWith(prefix) &&
+            std::all_of(name.begin() + prefix.size(), name.end(), isLetter))
+            QFile::remove(folder.filePath(name)); // what cannot be removed stays
     }
 }
 
@@ -185,6 +263,10 @@ Content read(const QString& path, int maxEntries) {
         searchFrom -= start;
         start = 0;
         const qsizetype had = buf.size();
+        // A line longer than a chunk may well go on to the end of the file: make
+        // room for the rest at once instead of growing step by step.
+        if (had >= ChunkSize && had + ChunkSize > buf.capacity())
+            buf.reserve(had + std::max(ChunkSize, file.size() - file.pos()));
         buf.resize(had + ChunkSize);
         const qint64 got = file.read(buf.data() + had, ChunkSize);
         if (got < 0)
@@ -198,6 +280,9 @@ Content read(const QString& path, int maxEntries) {
 
 Encoding write(const QString& path, const QStringList& entries, Encoding encoding) {
     const Encoding written = encodingFor(entries, encoding);
+    const QString target = savedFile(path);
+    const FolderLock lock(QFileInfo(target).absolutePath());
+    removeStrayTemporaries(target, lock);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         cannotSave(path, file);
@@ -212,6 +297,10 @@ Encoding write(const QString& path, const QStringList& entries, Encoding encodin
 }
 
 Encoding readInto(ListBox& list, const QString& path, MessageBoxService& messages) {
+    {
+        const QString target = savedFile(path);
+        removeStrayTemporaries(target, FolderLock(QFileInfo(target).absolutePath()));
+    }
     if (!ifoChecker::FileExists(path)) {
         const QFileInfo info(path);
         if (!info.exists())

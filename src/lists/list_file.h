@@ -59,7 +59,8 @@ Content read(const QString& path, int maxEntries = MaxEntries);
 // Replaces the file at `path` with `entries` in one step: the new content goes to a
 // temporary file in the same directory, which then takes the old file's place.
 // Throws RunTimeError when that fails; the old file is then untouched. Returns
-// the encoding written (see encodingFor).
+// the encoding written (see encodingFor). A temporary file of this list that an
+// earlier save left (killed before its file took the list's place) is removed.
 Encoding write(const QString& path, const QStringList& entries, Encoding encoding = Encoding::Utf8);
 
 // Fills `list` from the file at `path`, as a list window does while it loads:
@@ -70,6 +71,7 @@ Encoding write(const QString& path, const QStringList& entries, Encoding encodin
 //   when the file holds more entries than the list can, the first ones are loaded
 //   and the user is told (a box through `messages`) that the rest were not.
 // Returns the file's encoding, which its next save keeps (UTF-8 without a file).
+// Removes the temporary files of this list that killed saves left, as write() does.
 Encoding readInto(ListBox& list, const QString& path, MessageBoxService& messages);
 
 // Writes every item of `list` to the file at `path` (see write()).

@@ -120,20 +120,6 @@ QString ListBox::text() const {
     return index == None ? QString() : list(index);
 }
 
-int ListBox::findString(const QString& prefix, int start) const {
-    const QStringList all = m_model.stringList();
-    const int count = static_cast<int>(all.size());
-    if (count == 0)
-        return None;
-    const int first = (start < 0 || start >= count) ? 0 : start + 1;
-    for (int n = 0; n < count; ++n) {
-        const int i = (first + n) % count;
-        if (all.at(i).startsWith(prefix, Qt::CaseInsensitive))
-            return i;
-    }
-    return None;
-}
-
 int ListBox::findStringExact(const QString& text) const {
     // A full list is searched on every ringing call; comparing with each item in
     // turn costs more than a bus round trip, so the first index of every text is

@@ -43,10 +43,6 @@ public:
     void setListIndex(int index);
     QString text() const;
 
-    // First item, searching from the one after `start` and wrapping round (-1:
-    // from the first), whose text begins with `prefix`, letter case ignored; -1
-    // when none does.
-    int findString(const QString& prefix, int start = None) const;
     // First item whose text equals `text` exactly (letter case counts); -1 when none.
     int findStringExact(const QString& text) const;
 

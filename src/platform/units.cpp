@@ -21,10 +21,6 @@ int twipsToPixels(int twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel()));
 }
 
-int pixelsToTwips(int pixels) {
-    return static_cast<int>(std::lround(pixels * twipsPerPixel()));
-}
-
 QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));

@@ -13,7 +13,6 @@ inline constexpr double TwipsPerInch = 1440.0;
 double screenDpi();
 double twipsPerPixel();
 int twipsToPixels(int twips);
-int pixelsToTwips(int pixels);
 QRect twipsRect(int left, int top, int width, int height);
 QSize twipsSize(int width, int height);
 } // namespace Units

@@ -136,9 +136,16 @@ bool BaresipProcess::start(int timeoutMs, int lifetimeSeconds) {
     return false;
 }
 
-bool BaresipProcess::startOnce(int timeoutMs, int lifetimeSeconds) {
-    m_sipPort = freePort(true);
-    m_controlPort = freePort(false);
+bool BaresipProcess::restart(int timeoutMs, int lifetimeSeconds) {
+    kill();
+    return startOnce(timeoutMs, lifetimeSeconds, false);
+}
+
+bool BaresipProcess::startOnce(int timeoutMs, int lifetimeSeconds, bool choosePorts) {
+    if (choosePorts) {
+        m_sipPort = freePort(true);
+        m_controlPort = freePort(false);
+    }
     if (m_sipPort == 0 || m_controlPort == 0 || m_sipPort + 1 == m_controlPort) {
         m_error = QStringLiteral("no free ports");
         return false;

@@ -28,6 +28,8 @@ public:
     // (see error()) when it does not within the timeout. Whatever happens to
     // this process, baresip ends by itself after `lifetimeSeconds`.
     bool start(int timeoutMs = 15000, int lifetimeSeconds = 600);
+    // After kill(): starts it again on the same ports, as a restarted client.
+    bool restart(int timeoutMs = 15000, int lifetimeSeconds = 600);
     void kill();
     bool running() const { return m_process.state() != QProcess::NotRunning; }
 
@@ -43,7 +45,7 @@ public:
     QString handle() const;
 
 private:
-    bool startOnce(int timeoutMs, int lifetimeSeconds);
+    bool startOnce(int timeoutMs, int lifetimeSeconds, bool choosePorts = true);
     void writeConfig() const;
 
     QString m_user;

@@ -170,4 +170,53 @@ TEST(Baresip, PellorinAnswersTheSipCallersOnItsLists) {
     EXPECT_TRUE(calls.contains(x.address())) << calls.toStdString();
 }
 
+// Left to itself (auto-attach), the program attaches to B without a click and,
+// when B is killed and started again, attaches again by itself and answers the
+// next listed caller.
+TEST(Baresip, AutoAttachAnswersAgainAfterBaresipRestarts) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    BaresipProcess a(QStringLiteral("alice"), dir.path());
+    BaresipProcess b(QStringLiteral("bob"), dir.path());
+    ASSERT_TRUE(a.start(StartMs, LifetimeSeconds)) << a.error().toStdString();
+    ASSERT_TRUE(b.start(StartMs, LifetimeSeconds)) << b.error().toStdString();
+    const QString programDir = dir.filePath(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkpath(programDir));
+    ASSERT_TRUE(FileBytes::put(QDir(programDir).filePath(ListFile::CallsFileName),
+                               a.handle().toUtf8() + "\r\n"));
+
+    BaresipAutomationFactory automation(QStringLiteral("127.0.0.1"), b.controlPort());
+    RecordingMessageBox boxes;
+    RecordingShellOpen shell;
+    RecordingPause pause;
+    RecordingNotificationIcon tray;
+    RecordingCallRecord record;
+    frmMain window(AppServices{boxes, shell, pause, automation, tray, programDir, &record, true});
+    window.MDIForm_Load();
+    window.show();
+    const QString attached =
+        QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.texts().contains(attached); }, 5000))
+        << text(boxes);
+    std::vector<int> statuses;
+    QObject::connect(window.oSkype(), &Automation::AttachmentStatus,
+                     [&](int status) { statuses.push_back(status); });
+
+    ASSERT_TRUE(b.restart(StartMs, LifetimeSeconds)) << b.error().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return statuses == std::vector<int>{AttachStatus::NotAvailable, AttachStatus::Success};
+        },
+        5000));
+
+    BaresipControl fromA;
+    ASSERT_TRUE(fromA.connectTo(a.controlPort()));
+    fromA.command(QStringLiteral("dial"), b.address());
+    ASSERT_TRUE(fromA.waitFor(QStringLiteral("CALL_ESTABLISHED"), {}, CallSetupMs)) << text(boxes);
+    ASSERT_EQ(record.calls.size(), 1u);
+    EXPECT_EQ(record.calls[0].handle, a.handle());
+    EXPECT_EQ(record.calls[0].outcome, QStringLiteral("answered"));
+    EXPECT_EQ(boxes.texts(), QStringList{attached});
+}
+
 } // namespace

@@ -7,7 +7,9 @@
 #   notice, View > Minimize to Tray: the window goes and the icon is in trayer;
 #   ring from a listed handle: the stand-in sees the call answered; click the
 #   icon with the left button: the window is back and the icon gone; File > Exit:
-#   the program ends with status 0.
+#   minimise to the tray again and start the program a second time: that start
+#   ends with status 0 and the first one's window is back; File > Exit: the
+#   program ends with status 0.
 #
 # Usage: tray_e2e.sh BUILD_DIR
 # Needs xvfb-run, dbus-run-session, trayer, xdotool, xwininfo and dbus-send. The
@@ -25,10 +27,14 @@ for tool in xvfb-run dbus-run-session trayer xdotool xwininfo dbus-send; do
     fi
 done
 
-# A screen of its own and a session bus of its own.
+# A screen of its own and a session bus of its own. -noreset: by default the X
+# server resets whenever its last client leaves, and a reset drops every client
+# still in its connection setup. The first xdotool poll below can come and go
+# while trayer is still connecting, and trayer then ends with "cannot open
+# display".
 if [ -z "${PELLORIN_TRAY_E2E_INSIDE:-}" ]; then
     export PELLORIN_TRAY_E2E_INSIDE=1
-    exec xvfb-run -a -s '-screen 0 1280x900x24' dbus-run-session -- bash "$0" "$@"
+    exec xvfb-run -a -s '-screen 0 1280x900x24 -noreset' dbus-run-session -- bash "$0" "$@"
 fi
 
 export QT_QPA_PLATFORM=xcb
@@ -37,6 +43,8 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
 export QT_LOGGING_RULES="pellorin.tray.debug=true"
 
 work="$(mktemp -d)"
+# The record of answered calls goes here, not into the home folder.
+export XDG_STATE_HOME="$work/state"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do
@@ -49,6 +57,10 @@ trap cleanup EXIT
 step() { echo "tray_e2e: $*"; }
 fail() {
     echo "tray_e2e: FAILED: $*" >&2
+    echo "--- display $DISPLAY, trayer log" >&2
+    cat "$work/trayer.log" >&2 || true
+    echo "--- window tree" >&2
+    xwininfo -root -tree >&2 || true
     echo "--- program log" >&2
     cat "$work/pellorin.log" >&2 || true
     exit 1
@@ -102,8 +114,10 @@ printf 'bob\r\n' >"$work/qvcalllist.ini"
 step "starting trayer"
 trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
     >"$work/trayer.log" 2>&1 &
-pids+=($!)
-until_true 10 has_visible_window '^panel$' || fail "trayer did not show its panel"
+trayer_pid=$!
+pids+=("$trayer_pid")
+until_true 10 has_visible_window '^panel$' ||
+    fail "trayer did not show its panel$(kill -0 "$trayer_pid" 2>/dev/null || echo ' (it has ended)')"
 
 step "starting the stand-in"
 "$standin" --no-window >"$work/standin.log" 2>&1 &
@@ -146,6 +160,17 @@ until_true 10 has_visible_window '^Pellorin v0\.2b$' || fail "the window did not
 until_true 5 logged "removed" || fail "the icon was not removed"
 has_tray_icon && fail "the icon is still in trayer"
 logged "activated NotificationIcon::Action::Trigger" || fail "no Trigger logged"
+
+step "back to the tray, then starting the program a second time"
+keys_to '^Pellorin v0\.2b$' alt+f Left Left Down Return
+until_true 10 has_tray_icon || fail "no icon in trayer the second time"
+second_status=0
+timeout 15 "$work/pellorin" >"$work/second.log" 2>&1 || second_status=$?
+[ "$second_status" -eq 0 ] || fail "the second start ended with status $second_status"
+until_true 10 has_visible_window '^Pellorin v0\.2b$' || fail "the second start did not show the window"
+no_tray_icon() { ! has_tray_icon; }
+until_true 5 no_tray_icon || fail "the icon is still in trayer after the second start"
+kill -0 "$program_pid" || fail "the first program ended"
 
 step "File > Exit"
 keys_to '^Pellorin v0\.2b$' alt+f x

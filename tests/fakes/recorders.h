@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answering/call_record.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/shell_open.h"
@@ -106,4 +107,11 @@ public:
         if (during)
             during();
     }
+};
+
+// A record of answered calls that keeps them in memory.
+class RecordingCallRecord : public CallRecord {
+public:
+    std::vector<AnsweredCall> calls;
+    void add(const AnsweredCall& call) override { calls.push_back(call); }
 };

@@ -132,6 +132,11 @@ void ScriptedJami::quit() {
     QTimer::singleShot(0, this, [this] { emit daemonChanged(false); });
 }
 
+void ScriptedJami::start() {
+    present = true;
+    QTimer::singleShot(0, this, [this] { emit daemonChanged(true); });
+}
+
 const ScriptedJami::Call* ScriptedJami::find(const QString& id) const {
     for (const Call& c : m_calls)
         if (c.id == id)

@@ -60,6 +60,8 @@ public:
     void signal(const QString& name, const QVariantList& args);
     // jamid quits: calls not answered yet fail as the bus fails them.
     void quit();
+    // jamid runs again.
+    void start();
     const Call* find(const QString& id) const;
     // The method calls named `method`.
     std::vector<MethodCall> calls(const QString& method) const;

@@ -78,7 +78,7 @@ else
 fi
 say "running $prefix/bin/pellorin"
 
-export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_STATE_HOME=$WORK/home/.local/state
 mkdir -p "$XDG_CONFIG_HOME/pellorin"
 printf 'bob\r\n' > "$XDG_CONFIG_HOME/pellorin/qvcalllist.ini"
 unset DBUS_SESSION_BUS_ADDRESS

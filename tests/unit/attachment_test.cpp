@@ -4,6 +4,8 @@
 #include "platform/message_box.h"
 #include "answering/attachment.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -133,6 +135,42 @@ TEST_F(AttachFixture, ASecondAttachReplacesTheFirstObjectAndItsEvents) {
 
     second->raiseCallStatus(client.makeCall("bob"), 4);
     EXPECT_EQ(callEvents, 1);
+}
+
+// Left to itself: short waits stand for the 2 s between tries and the 30 s
+// after a refusal.
+struct AutoAttachFixture : AttachFixture {
+    static constexpr Attachment::AutoAttachTimes Times{.retryMs = 150, .afterRefusalMs = 600};
+    int attachRequests() const { return client.count("attach 5 0"); }
+};
+
+TEST_F(AutoAttachFixture, WaitsForTheClientWithoutBoxesThenAttachesWithOneBox) {
+    client.running = false;
+    attachment.startAutoAttach(Times);
+    QTest::qWait(400);
+    EXPECT_EQ(attachRequests(), 0);
+    EXPECT_GE(client.count("isRunning"), 2); // it keeps looking
+    EXPECT_TRUE(boxes.shown.empty());
+
+    client.running = true;
+    client.attachOutcomes = {{0}};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 1; }, 1000));
+    EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kAttached, 64, "Pellorin"}}));
+    QTest::qWait(200); // attached: no more tries
+    EXPECT_EQ(attachRequests(), 1);
+}
+
+TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
+    client.attachOutcomes = {{2}, {2}, {0}};
+    attachment.startAutoAttach(Times);
+    ASSERT_EQ(attachRequests(), 1);
+    client.created.back()->raiseClientAvailable(); // that does not shorten the pause
+    QTest::qWait(300);
+    EXPECT_EQ(attachRequests(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 2; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 3; }, 1500));
+    EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kRefused, 48, "Pellorin"},
+                                                                    {kAttached, 64, "Pellorin"}}));
 }
 
 TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {

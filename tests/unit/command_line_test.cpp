@@ -10,6 +10,7 @@ TEST(CommandLine, OptionsAndUsageErrors) {
         Client client = Client::DesktopApi;
         QString host = "127.0.0.1";
         quint16 port = 4444;
+        bool autoAttach = false;
     };
     const Case cases[] = {
         {{}, false},
@@ -22,6 +23,8 @@ TEST(CommandLine, OptionsAndUsageErrors) {
          "localhost",
          5555},
         {{"--baresip-control", "[::1]:4444", "--client", "baresip"}, false, Client::Baresip, "::1"},
+        {{"--client", "baresip", "--auto-attach"}, false, Client::Baresip, "127.0.0.1", 4444, true},
+        {{"--auto-attach=yes"}, true},
         {{"--client", "skype"}, true},
         {{"--client"}, true},
         {{"--verbose"}, true},
@@ -51,6 +54,7 @@ TEST(CommandLine, OptionsAndUsageErrors) {
         EXPECT_EQ(options.client, c.client);
         EXPECT_EQ(options.baresipHost, c.host);
         EXPECT_EQ(options.baresipPort, c.port);
+        EXPECT_EQ(options.autoAttach, c.autoAttach);
         EXPECT_EQ(usageExitStatus(parsed), std::nullopt);
     }
     EXPECT_TRUE(std::holds_alternative<UsageWanted>(parseCommandLine({"--client", "x", "--help"})));

@@ -97,6 +97,15 @@ TEST(JamiSession, Mapping) {
                        (std::vector<int>{AttachStatus::Success, AttachStatus::NotAvailable}));
              link.ring(QStringLiteral("alice@h")); // a jamid that is gone raises nothing more
              EXPECT_TRUE(link.raised.empty());
+             int available = 0;
+             QObject::connect(link.object.get(), &Automation::ClientAvailable,
+                              [&] { ++available; });
+             link.jamid->start(); // back: said once, and still no calls until attached again
+             link.jamid->quit();
+             link.jamid->start();
+             link.ring(QStringLiteral("alice@h"));
+             EXPECT_EQ(available, 1);
+             EXPECT_TRUE(link.raised.empty());
          }},
         {"attach without jamid: status 3 and the error; no method of jamid is called",
          [] {

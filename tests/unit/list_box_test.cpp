@@ -5,33 +5,6 @@
 
 namespace {
 
-struct FindRow {
-    QStringList items;
-    QString prefix;
-    int start;
-    int found;
-};
-
-class ListBoxFindString : public ::testing::TestWithParam<FindRow> {};
-
-TEST_P(ListBoxFindString, FirstItemBeginningWithThePrefixIgnoringCase) {
-    ListBox list;
-    list.setItems(GetParam().items);
-    EXPECT_EQ(list.findString(GetParam().prefix, GetParam().start), GetParam().found);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ListBoxFindString,
-    ::testing::Values(FindRow{{}, "bob", -1, -1},                  // empty list
-                      FindRow{{"alice", "bob"}, "bob", -1, 1},     // exact item
-                      FindRow{{"bobby", "bob"}, "bob", -1, 0},     // longer item first
-                      FindRow{{"Alice", "alice"}, "alice", -1, 0}, // case ignored
-                      FindRow{{"carol", "dave"}, "bob", -1, -1},   // none
-                      FindRow{{"bob", "x", "bob"}, "bob", 0, 2},   // after the start
-                      FindRow{{"bob", "x", "y"}, "bob", 1, 0},     // wraps round
-                      FindRow{{"bob", "x"}, "bob", 5, 0},          // start past the end
-                      FindRow{{"ab", "b"}, "b", -1, 1}));          // prefix, not substring
-
 TEST(ListBox, ExactFindCountsCaseAndLength) {
     ListBox list;
     list.setItems({"bobby", "Bob", "bob", "bob"});

@@ -90,7 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ListFileTest, ReadingInChunksSplitsLinesAsAWholeFileDoes) {
     // Terminators around the places where a reader that reads in pieces of a
     // power of two would cut the file.
-    for (qsizetype at : {(1 << 16) - 1, 1 << 16, (1 << 20) - 2, (1 << 20) - 1, 1 << 20}) {
+    // The last one is a line over several pieces.
+    for (qsizetype at : {(1 << 16) - 1, 1 << 16, (1 << 20) - 2, (1 << 20) - 1, 1 << 20,
+                         (3 << 20) + 5}) {
         for (const char* tail : {"\r\nnext\r", "\rnext", "\r\r\n\n"}) {
             const QByteArray bytes = QByteArray(at, 'x') + tail;
             putFile(listPath, bytes);
@@ -342,6 +344,58 @@ TEST_F(ListFileTest, ASaveIntoAMissingFolderThrowsAndWritesNothing) {
     EXPECT_THROW(ListFile::write(inMissingDir, {"alice"}), RunTimeError);
     EXPECT_FALSE(QFileInfo::exists(inMissingDir));
 }
+
+// ---- temporary files left by a save that was killed ----------------------------------
+
+struct StrayRow {
+    const char* name;
+    bool save; // else load
+    bool throughLink; // the list file is a link to real/target.ini
+};
+
+class StrayTemporaries : public ListFileTest, public ::testing::WithParamInterface<StrayRow> {};
+
+// A save writes "<file>.XXXXXX" (six letters) and renames it over the file; a kill
+// between the two leaves it. The next save or load removes exactly those.
+TEST_P(StrayTemporaries, TheNextSaveOrLoadRemovesThemAndNothingElse) {
+    QDir folder(dir.path());
+    QString file = ListFile::CallsFileName;
+    if (GetParam().throughLink) {
+        ASSERT_TRUE(folder.mkdir("real") && folder.cd("real"));
+        file = "target.ini";
+        ASSERT_TRUE(QFile::link(folder.filePath(file), listPath));
+    }
+    putFile(folder.filePath(file), "alice\r\n");
+    const QStringList strays = {file + ".AbCdEf", file + ".zzzzzz"};
+    const QStringList others = {file + ".AbCdE",  file + ".AbCdEfG", file + ".AbC1Ef",
+                                file + ".bak",    "x" + file + ".AbCdEf",
+                                ListFile::VideoCallsFileName + ".AbCdEf"};
+    for (const QString& name : strays + others)
+        putFile(folder.filePath(name), "alice\r\nbob\r\n");
+    ASSERT_TRUE(folder.mkdir(file + ".FoLdEr"));
+    ASSERT_TRUE(QFile::link(folder.filePath(file + ".bak"), folder.filePath(file + ".LiNkEd")));
+
+    ListBox list;
+    if (GetParam().save)
+        ListFile::write(listPath, {"carol"});
+    else
+        ListFile::readInto(list, listPath, boxes);
+
+    QStringList expected = others + QStringList{file, file + ".FoLdEr", file + ".LiNkEd"};
+    expected.sort();
+    const QStringList left =
+        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDir::Name);
+    EXPECT_EQ(left.join(' ').toStdString(), expected.join(' ').toStdString());
+    EXPECT_EQ(ListFile::read(listPath).entries,
+              GetParam().save ? QStringList{"carol"} : QStringList{"alice"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Kills, StrayTemporaries,
+                         ::testing::Values(StrayRow{"save", true, false},
+                                           StrayRow{"load", false, false},
+                                           StrayRow{"saveThroughALink", true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the existence check and the path ----------------------------------------------------
 

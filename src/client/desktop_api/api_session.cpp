@@ -111,9 +111,11 @@ std::optional<ApiSession::Outcome> ApiSession::waitForHandshake(int timeoutMs, b
 }
 
 void ApiSession::forget(Automation* object) {
-    std::erase_if(m_listeners, [object](const QPointer<Automation>& listener) {
+    const auto goneOrThis = [object](const QPointer<Automation>& listener) {
         return !listener || listener == object;
-    });
+    };
+    std::erase_if(m_listeners, goneOrThis);
+    std::erase_if(m_leftBehind, goneOrThis);
 }
 
 void ApiSession::startHandshake(int protocol) {
@@ -299,7 +301,7 @@ void ApiSession::onNotification(const QString& line) {
             raiseCall(listener, call, notice->status);
 }
 
-void ApiSession::onClientChanged(bool /*present*/) {
+void ApiSession::onClientChanged(bool present) {
     const Stage before = m_stage;
     m_stage = Stage::Detached;
     m_protocol = 0;
@@ -313,6 +315,16 @@ void ApiSession::onClientChanged(bool /*present*/) {
         // The client that they attached to is gone, whether or not another one
         // took its place: they raise nothing more until they attach again.
         detachListeners(AttachStatus::NotAvailable);
+    }
+    // The objects that the client left behind hear that a client is there again.
+    if (present) {
+        for (const QPointer<Automation>& object : m_leftBehind)
+            m_events.post([object, weak = weak_from_this()] {
+                const auto keepAlive = weak.lock();
+                if (object)
+                    object->raiseClientAvailable();
+            });
+        m_leftBehind.clear();
     }
 }
 
@@ -341,6 +353,11 @@ void ApiSession::raiseAttachmentToAll(int status) {
 
 void ApiSession::detachListeners(int status) {
     raiseAttachmentToAll(status);
+    if (status == AttachStatus::NotAvailable)
+        for (const QPointer<Automation>& listener : m_listeners)
+            if (listener &&
+                std::find(m_leftBehind.begin(), m_leftBehind.end(), listener) == m_leftBehind.end())
+                m_leftBehind.push_back(listener);
     m_listeners.clear();
 }
 

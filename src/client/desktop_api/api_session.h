@@ -31,9 +31,10 @@ struct LinkTimeouts {
 //
 // Only an object that asked to attach raises events, and only for that attach:
 // when the handshake fails or the client goes away it is told so once and then
-// raises nothing until it asks again. A command of an object that never asked
-// (a window reading contacts) attaches the conversation as the client requires,
-// but raises nothing on any object.
+// raises nothing until it asks again, except that an object told the client
+// went hears once when a client is there again (ClientAvailable). A command of an
+// object that never asked (a window reading contacts) attaches the conversation
+// as the client requires, but raises nothing on any object.
 //
 // Events are queued and raised from the event loop, never from inside the call
 // that causes them. While a command waits for its reply, events are held back
@@ -92,6 +93,8 @@ private:
     std::optional<Outcome> m_lastOutcome;
     qint64 m_nextId = 0;
     std::vector<QPointer<Automation>> m_listeners;
+    // Told that the client is gone (status 3); to hear when one is back.
+    std::vector<QPointer<Automation>> m_leftBehind;
     int m_attachWaits = 0;
     LinkEvents m_events;
 };

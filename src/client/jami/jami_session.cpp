@@ -95,9 +95,11 @@ void JamiSession::attach(Automation* object, int /*protocol*/, bool wait) {
 }
 
 void JamiSession::forget(Automation* object) {
-    std::erase_if(m_listeners, [object](const QPointer<Automation>& listener) {
+    const auto goneOrThis = [object](const QPointer<Automation>& listener) {
         return !listener || listener == object;
-    });
+    };
+    std::erase_if(m_listeners, goneOrThis);
+    std::erase_if(m_leftBehind, goneOrThis);
 }
 
 QVariantList JamiSession::invoke(JamiBus::Manager manager, const QString& method,
@@ -229,10 +231,23 @@ void JamiSession::onDaemonChanged(bool present) {
             qCWarning(lcJami) << "Jami's daemon (jamid) has quit";
         m_calls.clear();
         m_callOrder.clear();
-        for (const QPointer<Automation>& listener : m_listeners)
-            if (listener)
-                raiseAttachment(listener, AttachStatus::NotAvailable);
+        for (const QPointer<Automation>& listener : m_listeners) {
+            if (!listener)
+                continue;
+            raiseAttachment(listener, AttachStatus::NotAvailable);
+            if (std::find(m_leftBehind.begin(), m_leftBehind.end(), listener) ==
+                m_leftBehind.end())
+                m_leftBehind.push_back(listener);
+        }
         m_listeners.clear();
+    } else {
+        for (const QPointer<Automation>& object : m_leftBehind)
+            m_events.post([object, weak = weak_from_this()] {
+                const auto keepAlive = weak.lock();
+                if (object)
+                    object->raiseClientAvailable();
+            });
+        m_leftBehind.clear();
     }
     m_events.progressed();
 }

@@ -45,8 +45,9 @@ QString jamiHandle(const QString& peer);
 //
 // Attaching only subscribes (jamid asks nothing): status 0 at once when jamid
 // runs, 3 when not. jamid's name losing its owner raises 3 once on every
-// attached object, which raise nothing more until they attach again; the calls
-// of that jamid are forgotten.
+// attached object, which raise nothing more until they attach again (but
+// ClientAvailable once when the name has an owner again); the calls of that
+// jamid are forgotten.
 //
 // Events are queued and raised from the event loop, never from inside the call
 // that causes them, and are held back while a method call waits.
@@ -118,5 +119,7 @@ private:
     QHash<JamiCallKey, CallRecord> m_calls;
     std::deque<JamiCallKey> m_callOrder; // oldest first
     std::vector<QPointer<Automation>> m_listeners;
+    // Told that jamid is gone (status 3); to hear when it is back.
+    std::vector<QPointer<Automation>> m_leftBehind;
     LinkEvents m_events;
 };

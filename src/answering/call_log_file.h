@@ -1,0 +1,38 @@
+#pragma once
+
+#include "call_record.h"
+
+#include <QDateTime>
+#include <QString>
+
+// The record of answered calls as a text file, one line per call, appended and
+// also written to the log (standard error):
+//
+//   2026-05-04T18:30:02+02:00<TAB>baresip<TAB>alice@example.org<TAB>video calls<TAB>answered
+//
+// local time with its offset, the client, the caller's handle, the lists and the
+// outcome. Control characters in a field are written as \xNN, so a line is always
+// one line of five fields. The file's folder is made on first use. A file past
+// the size limit is renamed to its name with ".1" (replacing the older one) and a
+// new one begun; nothing is ever rewritten in place.
+class CallLogFile : public CallRecord {
+public:
+    static constexpr qint64 RotateAfterBytes = 1024 * 1024;
+
+    CallLogFile(QString path, QString client, qint64 rotateAfterBytes = RotateAfterBytes);
+
+    // $XDG_STATE_HOME/pellorin/calls.log, or ~/.local/state/pellorin/calls.log
+    // when that is unset or not an absolute path.
+    static QString defaultPath();
+    static QString line(const QDateTime& when, const QString& client, const AnsweredCall& call);
+
+    void add(const AnsweredCall& call) override;
+    QString path() const { return m_path; }
+
+private:
+    bool append(const QByteArray& bytes, QString& why);
+
+    QString m_path;
+    QString m_client;
+    qint64 m_rotateAfter;
+};

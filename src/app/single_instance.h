@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QVariantMap>
+
+// One running program per user session: the first one owns the session-bus name
+// of the desktop entry's id and serves org.freedesktop.Application there; a
+// later one asks it to show its window instead of running beside it. Without a
+// session bus every start runs, as if it were the first.
+class SingleInstance : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+public:
+    static constexpr auto ServiceName = "example.pellorin.Pellorin";
+    static constexpr auto ObjectPath = "/example/pellorin/Pellorin";
+
+    enum class Claim {
+        First,      // this one runs (it owns the name, or there is no bus)
+        HandedOver, // another one runs and was asked to show its window
+        Failed,     // another one owns the name but did not answer
+    };
+
+    // Call once, with the application object made.
+    Claim claim();
+
+public slots:
+    // What another start asks of the first one.
+    Q_SCRIPTABLE void Activate(const QVariantMap& platformData);
+
+signals:
+    void showRequested();
+};
