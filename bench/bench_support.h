@@ -8,6 +8,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <chrono>
@@ -28,6 +29,30 @@ inline Figures figures(std::vector<double> micros) {
         return micros[std::min(micros.size() - 1, static_cast<size_t>(q * micros.size()))];
     };
     return {at(0.5), at(0.99)};
+}
+
+// The figures of one field (`&Call::total`, say) over a series of calls.
+template <class Call> Figures part(const std::vector<Call>& calls, double Call::*field) {
+    std::vector<double> values;
+    values.reserve(calls.size());
+    for (const Call& call : calls)
+        values.push_back(call.*field);
+    return figures(values);
+}
+
+// A full list file: `count` entries, each `entry` with its number (5 digits)
+// for %1, `last` the last of them, each line ending in CR LF.
+inline QByteArray listBytes(int count, const QString& entry, const QString& last) {
+    QByteArray bytes;
+    for (int i = 0; i < count - 1; ++i)
+        bytes += entry.arg(i, 5, 10, QLatin1Char('0')).toUtf8() + "\r\n";
+    return bytes + last.toUtf8() + "\r\n";
+}
+
+// Milliseconds from `from` to `to`.
+inline double ms(std::chrono::steady_clock::time_point from,
+                 std::chrono::steady_clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
 // How long `action` takes, in microseconds.
@@ -54,6 +79,17 @@ template <typename F> std::vector<double> measure(int iterations, F&& roundTrip)
     std::fprintf(stderr, "%s: %s\n", program, qPrintable(why));
     std::fflush(stdout);
     std::exit(1);
+}
+
+// The number after --calls (`fallback` without it); ends `program` when it is
+// below 1.
+inline int callsOption(const QStringList& args, const char* program, int fallback) {
+    int calls = fallback;
+    if (const qsizetype i = args.indexOf(QStringLiteral("--calls")); i >= 0)
+        calls = args.value(i + 1).toInt();
+    if (calls < 1)
+        fail(program, QStringLiteral("--calls takes a number from 1 up"));
+    return calls;
 }
 
 // One Invoke call to the client on `bus`, waiting for its reply: the reply line,

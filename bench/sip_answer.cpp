@@ -35,7 +35,9 @@
 #include <vector>
 
 using BenchSupport::Figures;
-using BenchSupport::figures;
+using BenchSupport::listBytes;
+using BenchSupport::ms;
+using BenchSupport::part;
 
 namespace {
 
@@ -51,19 +53,6 @@ enum class Answerer { Pellorin, Baresip, BareController };
 
 [[noreturn]] void fail(const QString& why) {
     throw std::runtime_error(why.toStdString());
-}
-
-// `count` entries, `last` the last of them, each line ending in CR LF.
-QByteArray listBytes(int count, const QString& last) {
-    QByteArray bytes;
-    for (int i = 0; i < count - 1; ++i)
-        bytes +=
-            QStringLiteral("caller%1@127.0.0.1:5060\r\n").arg(i, 5, 10, QLatin1Char('0')).toUtf8();
-    return bytes + last.toUtf8() + "\r\n";
-}
-
-double ms(std::chrono::steady_clock::time_point from, std::chrono::steady_clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
 class SipBench {
@@ -91,7 +80,8 @@ public:
                 fail(instance->error());
         QDir().mkpath(m_programDir);
         QFile list(QDir(m_programDir).filePath(ListFile::CallsFileName));
-        const QByteArray bytes = listBytes(ListEntries, m_a.handle());
+        const QByteArray bytes =
+            listBytes(ListEntries, QStringLiteral("caller%1@127.0.0.1:5060"), m_a.handle());
         if (!list.open(QIODevice::WriteOnly) || list.write(bytes) != bytes.size())
             fail(QStringLiteral("cannot write the calls list"));
         list.close();
@@ -195,23 +185,11 @@ private:
     std::unique_ptr<frmMain> m_window;
 };
 
-Figures part(const std::vector<SipBench::Call>& calls, double SipBench::Call::*field) {
-    std::vector<double> values;
-    for (const SipBench::Call& call : calls)
-        values.push_back(call.*field);
-    return figures(values);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    int calls = 200;
-    const QStringList args = app.arguments();
-    if (const qsizetype i = args.indexOf(QStringLiteral("--calls")); i >= 0)
-        calls = args.value(i + 1).toInt();
-    if (calls < 1)
-        BenchSupport::fail("sip_answer", QStringLiteral("--calls takes a number from 1 up"));
+    const int calls = BenchSupport::callsOption(app.arguments(), "sip_answer", 200);
 
     QTemporaryDir dir;
     std::vector<SipBench::Call> byProgram;

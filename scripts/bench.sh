@@ -7,6 +7,8 @@
 #                    pixmap, and a drag resize of the main window
 #   sip_answer       dial to established with real baresip instances: Pellorin
 #                    answering beside baresip's own auto-answer
+#   jami_answer      dial to established from baresip to a real jamid's SIP account:
+#                    Pellorin beside a bare controller and jamid's own auto-answer
 #   auto_attach_soak the program left running with --auto-attach: 2,000 rings, the
 #                    stand-in restarted every 200; missed callers, time to attach
 #                    again beside a bare attach request, resident memory
@@ -17,8 +19,8 @@
 #   bash scripts/bench.sh NAME [OPTIONS]    runs one, e.g. ring_to_answer --calls 200
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer save_kills
-    auto_attach_soak)
+benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer jami_answer
+    save_kills auto_attach_soak)
 # These need no session bus.
 busless=" list_file_bench background_bench sip_answer save_kills "
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then

@@ -10,5 +10,5 @@ struct CommandLineOptions;
 // chose. Everything else sees only the automation interface.
 std::unique_ptr<AutomationFactory> makeAutomationFactory(const CommandLineOptions& options);
 
-// The client's name as the command line gives it ("desktop-api", "baresip").
+// The client's name as the command line gives it ("desktop-api", "baresip", "jami").
 QString clientName(const CommandLineOptions& options);

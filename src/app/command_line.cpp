@@ -95,7 +95,7 @@ QStringList withoutToolkitOptions(const QStringList& arguments) {
 } // namespace
 
 QString commandLineUsage() {
-    return QStringLiteral("usage: pellorin [--client desktop-api|baresip] "
+    return QStringLiteral("usage: pellorin [--client desktop-api|baresip|jami] "
                           "[--baresip-control HOST:PORT] [--auto-attach]");
 }
 
@@ -129,6 +129,8 @@ CommandLine parseCommandLine(const QStringList& allArguments) {
                 options.client = CommandLineOptions::Client::DesktopApi;
             else if (*value == QLatin1String("baresip"))
                 options.client = CommandLineOptions::Client::Baresip;
+            else if (*value == QLatin1String("jami"))
+                options.client = CommandLineOptions::Client::Jami;
             else
                 return UsageError{QStringLiteral("unknown client \"%1\"").arg(*value)};
         } else {

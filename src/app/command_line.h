@@ -9,7 +9,7 @@
 // What the command line chooses: which calling client to attach to, and where
 // baresip's control socket is.
 struct CommandLineOptions {
-    enum class Client { DesktopApi, Baresip };
+    enum class Client { DesktopApi, Baresip, Jami };
 
     static constexpr auto DefaultBaresipHost = "127.0.0.1";
     static constexpr quint16 DefaultBaresipPort = 4444;
@@ -34,7 +34,7 @@ using CommandLine = std::variant<CommandLineOptions, UsageError, UsageWanted>;
 QString commandLineUsage();
 
 // Reads the arguments that follow the program's name:
-//   [--client desktop-api|baresip] [--baresip-control HOST:PORT] [--auto-attach]
+//   [--client desktop-api|baresip|jami] [--baresip-control HOST:PORT] [--auto-attach]
 // (each option with a value also as --name=value). An unknown option, a missing
 // or bad value, or a control address without --client baresip is a usage error.
 // Qt's own options (-platform NAME, -style=NAME, -reverse, ...) are left out,

@@ -7,7 +7,7 @@
 set -uo pipefail
 
 program="${1:?usage: usage_e2e.sh PROGRAM}"
-usage='usage: pellorin \[--client desktop-api\|baresip\]'
+usage='usage: pellorin \[--client desktop-api\|baresip\|jami\]'
 failed=0
 
 check() {

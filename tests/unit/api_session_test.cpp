@@ -1,7 +1,8 @@
-#include "fakes/memory_transport.h"
 #include "client/desktop_api/api_automation.h"
 #include "client/desktop_api/api_call.h"
 #include "client/desktop_api/api_session.h"
+#include "fakes/error_number.h"
+#include "fakes/memory_transport.h"
 
 #include <QCursor>
 #include <QDate>
@@ -57,16 +58,6 @@ void holdName(MemoryTransport& transport) {
             return std::nullopt;
         return willingClient()(body);
     };
-}
-
-int errorNumber(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RunTimeError& e) {
-        EXPECT_FALSE(e.description().isEmpty());
-        return e.number();
-    }
-    return 0;
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "client/baresip/baresip_automation.h"
 #include "client/baresip/baresip_session.h"
 #include "client/baresip/tcp_control_socket.h"
+#include "fakes/error_number.h"
 #include "fakes/memory_control_socket.h"
 #include "fakes/scripted_baresip.h"
-#include "client/desktop_api/api_session.h"
 
 #include <QDate>
 #include <QElapsedTimer>
@@ -61,18 +61,6 @@ struct Link {
 
 void settle(int ms = 20) {
     QTest::qWait(ms);
-}
-
-int errorNumber(const std::function<void()>& action, QString* description = nullptr) {
-    try {
-        action();
-    } catch (const RunTimeError& e) {
-        EXPECT_FALSE(e.description().isEmpty());
-        if (description)
-            *description = e.description();
-        return e.number();
-    }
-    return 0;
 }
 
 // An attached object and a ringing call from `caller` that it raised.

@@ -16,6 +16,7 @@ TEST(CommandLine, OptionsAndUsageErrors) {
         {{}, false},
         {{"--client", "desktop-api"}, false},
         {{"--client", "baresip"}, false, Client::Baresip},
+        {{"--client=jami"}, false, Client::Jami},
         {{"--client=baresip", "--baresip-control=localhost:5555"},
          false,
          Client::Baresip,
@@ -29,6 +30,7 @@ TEST(CommandLine, OptionsAndUsageErrors) {
         {{"--verbose"}, true},
         {{"baresip"}, true},
         {{"--baresip-control", "127.0.0.1:4444"}, true}, // without --client baresip
+        {{"--client", "jami", "--baresip-control", "127.0.0.1:4444"}, true},
         {{"--client", "baresip", "--baresip-control", "127.0.0.1"}, true},
         {{"--client", "baresip", "--baresip-control", "127.0.0.1:0"}, true},
         {{"--client", "baresip", "--baresip-control", "127.0.0.1:65536"}, true},

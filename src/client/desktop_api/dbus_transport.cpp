@@ -1,6 +1,7 @@
 #include "dbus_transport.h"
 
-#include <QAtomicInt>
+#include "client/bus_connection.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
@@ -11,18 +12,6 @@
 #include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcLink)
-
-namespace {
-
-QAtomicInt connectionCount;
-
-QDBusConnection openBus(const QString& address, const QString& name) {
-    if (address.isEmpty())
-        return QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
-    return QDBusConnection::connectToBus(address, name);
-}
-
-} // namespace
 
 // The object the client calls with its notifications.
 class NotifyReceiver : public QObject, protected QDBusContext {
@@ -39,9 +28,7 @@ private:
 };
 
 DBusTransport::DBusTransport(const QString& address)
-    : m_connectionName(
-          QStringLiteral("pellorin-link-%1").arg(connectionCount.fetchAndAddOrdered(1))),
-      m_bus(openBus(address, m_connectionName)) {
+    : m_bus(connectOwnBus(address, QStringLiteral("pellorin-link"))) {
     if (!m_bus.isConnected()) {
         qCWarning(lcLink) << "The session bus is not reachable:" << m_bus.lastError().message();
         return;
@@ -63,7 +50,7 @@ DBusTransport::~DBusTransport() {
     if (m_bus.isConnected())
         m_bus.unregisterObject(QLatin1String(ClientPath));
     m_receiver.reset();
-    QDBusConnection::disconnectFromBus(m_connectionName);
+    QDBusConnection::disconnectFromBus(m_bus.name());
 }
 
 QString DBusTransport::busName() const {

@@ -38,7 +38,6 @@ private:
     // Records who serves the API now; says so when that changed.
     void setOwner(const QString& owner);
 
-    QString m_connectionName;
     QDBusConnection m_bus;
     QString m_owner; // unique name of the client's connection, empty when none
     std::unique_ptr<QObject> m_receiver;

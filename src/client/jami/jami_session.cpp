@@ -1,0 +1,421 @@
+#include "jami_session.h"
+
+#include "client/jami/jami_call.h"
+#include "client/link_error.h"
+
+#include <QLoggingCategory>
+#include <QSet>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcJami, "pellorin.jami", QtInfoMsg)
+
+using LinkError::quoted;
+using LinkError::seconds;
+
+namespace {
+
+const QString VideoType = QStringLiteral("MEDIA_TYPE_VIDEO");
+
+template <class T> bool holds(const QVariant& value) {
+    return value.metaType() == QMetaType::fromType<T>();
+}
+
+// The values of a signal, when they are of the types given.
+template <class... T> bool readable(const QVariantList& args) {
+    if (args.size() != static_cast<qsizetype>(sizeof...(T)))
+        return false;
+    qsizetype i = 0;
+    return (holds<T>(args[i++]) && ...);
+}
+
+bool isVideo(const JamiDetails& medium) {
+    return medium.value(QStringLiteral("MEDIA_TYPE")) == VideoType;
+}
+
+} // namespace
+
+QString jamiHandle(const QString& peer) {
+    QString handle = peer.trimmed();
+    const qsizetype open = handle.indexOf(QLatin1Char('<'));
+    if (open >= 0) {
+        const qsizetype close = handle.indexOf(QLatin1Char('>'), open);
+        handle = handle.mid(open + 1, close < 0 ? -1 : close - open - 1);
+    }
+    const qsizetype colon = handle.indexOf(QLatin1Char(':'));
+    const qsizetype at = handle.indexOf(QLatin1Char('@'));
+    // A scheme comes before the user part (not the port after the host).
+    if (colon > 0 && (at < 0 || colon < at)) {
+        const QString scheme = handle.left(colon).toLower();
+        if (scheme == QLatin1String("sip") || scheme == QLatin1String("sips") ||
+            scheme == QLatin1String("ring") || scheme == QLatin1String("jami") ||
+            scheme == QLatin1String("swarm"))
+            handle = handle.mid(colon + 1);
+    }
+    const qsizetype parameters = handle.indexOf(QLatin1Char(';'));
+    if (parameters >= 0)
+        handle.truncate(parameters);
+    // A Jami account's caller comes as ID@ring.dht; its contact entry is the ID.
+    if (handle.endsWith(QLatin1String("@ring.dht"), Qt::CaseInsensitive))
+        handle.chop(9);
+    return handle.trimmed();
+}
+
+JamiSession::JamiSession(std::unique_ptr<JamiBus> bus, JamiTimeouts timeouts,
+                         QString videoSource)
+    : m_bus(std::move(bus)), m_timeouts(timeouts), m_videoSource(std::move(videoSource)) {
+    connect(m_bus.get(), &JamiBus::signalled, this, &JamiSession::onSignal);
+    connect(m_bus.get(), &JamiBus::daemonChanged, this, &JamiSession::onDaemonChanged);
+}
+
+JamiSession::~JamiSession() = default;
+
+RunTimeError JamiSession::notRunning() const {
+    return RunTimeError(LinkError::NotRunning,
+                        QStringLiteral("Jami's daemon (jamid) is not running on the session bus: "
+                                       "nothing owns the name cx.ring.Ring. Start Jami first."));
+}
+
+bool JamiSession::clientRunning() {
+    return m_bus->daemonPresent();
+}
+
+void JamiSession::attach(Automation* object, int /*protocol*/, bool wait) {
+    const auto keepAlive = shared_from_this();
+    if (!m_bus->daemonPresent()) {
+        forget(object);
+        raiseAttachment(object, AttachStatus::NotAvailable);
+        if (wait)
+            throw notRunning();
+        return;
+    }
+    if (!listening(object))
+        m_listeners.emplace_back(object);
+    raiseAttachment(object, AttachStatus::Success);
+}
+
+void JamiSession::forget(Automation* object) {
+    const auto goneOrThis = [object](const QPointer<Automation>& listener) {
+        return !listener || listener == object;
+    };
+    std::erase_if(m_listeners, goneOrThis);
+    std::erase_if(m_leftBehind, goneOrThis);
+}
+
+QVariantList JamiSession::invoke(JamiBus::Manager manager, const QString& method,
+                                 const QVariantList& args, int replyValues) {
+    const auto keepAlive = shared_from_this();
+    const quint64 daemon = m_daemon;
+    // The reply may come after this call has given up waiting: it goes here.
+    auto reply = std::make_shared<std::optional<JamiBus::Reply>>();
+    m_bus->call(manager, method, args, m_timeouts.commandMs,
+                [reply, weak = weak_from_this()](const JamiBus::Reply& r) {
+                    *reply = r;
+                    if (const auto self = weak.lock())
+                        self->m_events.progressed();
+                });
+    m_events.waitUntil([&] { return reply->has_value() || m_daemon != daemon; },
+                       m_timeouts.commandMs);
+    const QString what = quoted(method);
+    if (!reply->has_value() || (*reply)->failure == JamiBus::Failure::Disconnected) {
+        if (m_daemon != daemon || !m_bus->daemonPresent())
+            throw RunTimeError(LinkError::ClientQuit,
+                               QStringLiteral("Jami's daemon (jamid) quit before it answered %1. "
+                                              "Give the attach command again once Jami runs.")
+                                   .arg(what));
+        throw RunTimeError(LinkError::Timeout,
+                           QStringLiteral("Jami's daemon (jamid) did not answer %1 within %2.")
+                               .arg(what, seconds(m_timeouts.commandMs)));
+    }
+    const JamiBus::Reply& r = **reply;
+    switch (r.failure) {
+    case JamiBus::Failure::None:
+    case JamiBus::Failure::Disconnected:
+        break;
+    case JamiBus::Failure::NotRunning:
+        throw notRunning();
+    case JamiBus::Failure::Timeout:
+        throw RunTimeError(LinkError::Timeout,
+                           QStringLiteral("Jami's daemon (jamid) did not answer %1 within %2.")
+                               .arg(what, seconds(m_timeouts.commandMs)));
+    case JamiBus::Failure::Other:
+        throw RunTimeError(LinkError::Failed, QStringLiteral("Jami's daemon (jamid) refused %1: %2")
+                                                  .arg(what, quoted(r.error)));
+    }
+    if (r.values.size() < replyValues)
+        throw RunTimeError(LinkError::BadReply,
+                           QStringLiteral("Jami's daemon (jamid) answered %1 with %2 values where "
+                                          "Pellorin expects %3.")
+                               .arg(what)
+                               .arg(r.values.size())
+                               .arg(replyValues));
+    return r.values;
+}
+
+template <class T>
+T JamiSession::invokeFor(JamiBus::Manager manager, const QString& method,
+                         const QVariantList& args) {
+    const QVariant value = invoke(manager, method, args).front();
+    if (!holds<T>(value))
+        throw RunTimeError(LinkError::BadReply,
+                           QStringLiteral("Jami's daemon (jamid) answered %1 with a value of type "
+                                          "%2, which Pellorin cannot read (it expects %3).")
+                               .arg(quoted(method),
+                                    QString::fromLatin1(value.metaType().name()
+                                                            ? value.metaType().name()
+                                                            : "nothing"),
+                                    QString::fromLatin1(QMetaType::fromType<T>().name())));
+    return value.value<T>();
+}
+
+void JamiSession::onSignal(const QString& name, const QVariantList& args) {
+    const auto keepAlive = shared_from_this();
+    if (name == QLatin1String("incomingCallWithMedia"))
+        onIncoming(args);
+    else if (name == QLatin1String("callStateChanged"))
+        onStateChanged(args);
+    m_events.progressed();
+}
+
+void JamiSession::onIncoming(const QVariantList& args) {
+    if (!readable<QString, QString, QString, JamiDetailsList>(args)) {
+        qCWarning(lcJami) << "Ignored an incomingCallWithMedia signal that Pellorin cannot read:"
+                          << args;
+        return;
+    }
+    const JamiCallKey key{args[0].toString(), args[1].toString()};
+    if (m_calls.contains(key))
+        return;
+    CallRecord added;
+    added.handle = jamiHandle(args[2].toString());
+    added.offer = args[3].value<JamiDetailsList>();
+    m_calls.insert(key, added);
+    m_callOrder.push_back(key);
+    while (m_callOrder.size() > static_cast<size_t>(KeptCalls)) {
+        m_calls.remove(m_callOrder.front());
+        m_callOrder.pop_front();
+    }
+    raiseCallStatus(key, CallStatusCode::Ringing);
+}
+
+void JamiSession::onStateChanged(const QVariantList& args) {
+    if (!readable<QString, QString, QString, int>(args)) {
+        qCWarning(lcJami) << "Ignored a callStateChanged signal that Pellorin cannot read:" << args;
+        return;
+    }
+    const JamiCallKey key{args[0].toString(), args[1].toString()};
+    const auto it = m_calls.find(key);
+    if (it == m_calls.end() || ended(key))
+        return; // not a call that rang here (or it has ended already)
+    const QString state = args[2].toString();
+    if (state == QLatin1String("CURRENT")) {
+        if (it->status == CallStatusCode::InProgress)
+            return;
+        it->status = CallStatusCode::InProgress;
+    } else if (state == QLatin1String("HUNGUP") || state == QLatin1String("OVER") ||
+               state == QLatin1String("FAILURE") || state == QLatin1String("BUSY")) {
+        it->status = it->status == CallStatusCode::InProgress ? JamiCallStatus::Finished
+                                                              : JamiCallStatus::Missed;
+    } else {
+        return; // INCOMING, CONNECTING, INACTIVE, ...: nothing this program follows
+    }
+    raiseCallStatus(key, it->status);
+}
+
+void JamiSession::onDaemonChanged(bool present) {
+    const auto keepAlive = shared_from_this();
+    ++m_daemon;
+    if (!present) {
+        // The calls went with that jamid.
+        if (!m_calls.isEmpty() || !m_listeners.empty())
+            qCWarning(lcJami) << "Jami's daemon (jamid) has quit";
+        m_calls.clear();
+        m_callOrder.clear();
+        for (const QPointer<Automation>& listener : m_listeners) {
+            if (!listener)
+                continue;
+            raiseAttachment(listener, AttachStatus::NotAvailable);
+            if (std::find(m_leftBehind.begin(), m_leftBehind.end(), listener) ==
+                m_leftBehind.end())
+                m_leftBehind.push_back(listener);
+        }
+        m_listeners.clear();
+    } else {
+        for (const QPointer<Automation>& object : m_leftBehind)
+            m_events.post([object, weak = weak_from_this()] {
+                const auto keepAlive = weak.lock();
+                if (object)
+                    object->raiseClientAvailable();
+            });
+        m_leftBehind.clear();
+    }
+    m_events.progressed();
+}
+
+const JamiSession::CallRecord& JamiSession::record(const JamiCallKey& key) {
+    const auto it = m_calls.constFind(key);
+    if (it == m_calls.constEnd())
+        throw RunTimeError(LinkError::BadArgument,
+                           QStringLiteral("Jami's call %1 of the account %2 is not known to "
+                                          "Pellorin (it has ended long ago, or Jami has quit "
+                                          "since).")
+                               .arg(quoted(key.second), quoted(key.first)));
+    return *it;
+}
+
+bool JamiSession::ended(const JamiCallKey& key) const {
+    const auto it = m_calls.constFind(key);
+    return it == m_calls.constEnd() || it->status == JamiCallStatus::Finished ||
+           it->status == JamiCallStatus::Missed;
+}
+
+QString JamiSession::callerText(const JamiCallKey& key) const {
+    const auto it = m_calls.constFind(key);
+    if (it == m_calls.constEnd())
+        return QStringLiteral("an unknown caller");
+    return it->handle.isEmpty() ? QStringLiteral("an unknown caller") : quoted(it->handle);
+}
+
+QString JamiSession::partnerHandle(const JamiCallKey& key) {
+    const auto keepAlive = shared_from_this();
+    if (const QString known = record(key).handle; !known.isEmpty())
+        return known;
+    // The ring named no caller: ask jamid.
+    const JamiDetails details = invokeFor<JamiDetails>(JamiBus::Manager::Call,
+                                                       QStringLiteral("getCallDetails"),
+                                                       {key.first, key.second});
+    if (details.isEmpty())
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("Jami no longer has the call %1, and its ring did not "
+                                          "say who called.")
+                               .arg(quoted(key.second)));
+    const auto peer = details.constFind(QStringLiteral("PEER_NUMBER"));
+    if (peer == details.constEnd() || jamiHandle(*peer).isEmpty())
+        throw RunTimeError(LinkError::BadReply,
+                           QStringLiteral("Jami's daemon (jamid) gave the details of the call %1 "
+                                          "without its PEER_NUMBER.")
+                               .arg(quoted(key.second)));
+    const QString handle = jamiHandle(*peer);
+    // Looked up again: the wait may have changed the table.
+    if (const auto it = m_calls.find(key); it != m_calls.end())
+        it->handle = handle;
+    return handle;
+}
+
+int JamiSession::callStatus(const JamiCallKey& key) {
+    const auto keepAlive = shared_from_this();
+    if (!m_calls.contains(key))
+        return CallStatusCode::Unknown;
+    // The event loop may not have run for a while (the call handler pauses): a
+    // round trip to jamid brings in the signals it sent before its reply.
+    invoke(JamiBus::Manager::Call, QStringLiteral("getCallDetails"), {key.first, key.second});
+    const auto it = m_calls.constFind(key);
+    return it == m_calls.constEnd() ? CallStatusCode::Unknown : it->status;
+}
+
+void JamiSession::answer(const JamiCallKey& key) {
+    const auto keepAlive = shared_from_this();
+    if (record(key).status != CallStatusCode::Ringing)
+        return; // answered already, or the caller gave up: nothing to answer
+    // The offered media, as many as offered (jamid refuses fewer), the user's
+    // video muted: the caller gets none of it until video is started.
+    JamiDetailsList media = record(key).offer;
+    for (JamiDetails& medium : media) {
+        if (!isVideo(medium))
+            continue;
+        medium[QStringLiteral("MUTED")] = QStringLiteral("true");
+        if (!m_videoSource.isEmpty())
+            medium[QStringLiteral("SOURCE")] = m_videoSource;
+    }
+    if (invokeFor<bool>(JamiBus::Manager::Call, QStringLiteral("acceptWithMedia"),
+                        {key.first, key.second, QVariant::fromValue(media)}))
+        return;
+    if (ended(key))
+        return; // the caller gave up meanwhile
+    const JamiDetails details = invokeFor<JamiDetails>(
+        JamiBus::Manager::Call, QStringLiteral("getCallDetails"), {key.first, key.second});
+    if (details.isEmpty() || ended(key))
+        return; // jamid no longer has the call
+    throw RunTimeError(
+        LinkError::Failed,
+        QStringLiteral("Jami did not answer the call from %1.").arg(callerText(key)));
+}
+
+void JamiSession::startVideo(const JamiCallKey& key) {
+    const auto keepAlive = shared_from_this();
+    const bool offeredVideo = [&] {
+        const JamiDetailsList& offer = record(key).offer;
+        return std::any_of(offer.begin(), offer.end(), isVideo);
+    }();
+    if (ended(key))
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("The call from %1 has ended.").arg(callerText(key)));
+    if (!offeredVideo)
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("The call from %1 has no video: the caller did not "
+                                          "offer any.")
+                               .arg(callerText(key)));
+    if (!invokeFor<bool>(JamiBus::Manager::Call, QStringLiteral("muteLocalMedia"),
+                         {key.first, key.second, VideoType, false}))
+        throw RunTimeError(LinkError::Failed,
+                           QStringLiteral("Jami could not start sending your video into the call "
+                                          "from %1.")
+                               .arg(callerText(key)));
+}
+
+QStringList JamiSession::contacts() {
+    const auto keepAlive = shared_from_this();
+    using Manager = JamiBus::Manager;
+    const QStringList accounts =
+        invokeFor<QStringList>(Manager::Configuration, QStringLiteral("getAccountList"), {});
+    QStringList contacts;
+    QSet<QString> seen;
+    for (const QString& account : accounts) {
+        const JamiDetails details = invokeFor<JamiDetails>(
+            Manager::Configuration, QStringLiteral("getAccountDetails"), {account});
+        if (details.value(QStringLiteral("Account.enable")) != QLatin1String("true"))
+            continue;
+        const JamiDetailsList list = invokeFor<JamiDetailsList>(
+            Manager::Configuration, QStringLiteral("getContacts"), {account});
+        for (const JamiDetails& contact : list) {
+            const QString handle = jamiHandle(contact.value(QStringLiteral("id")));
+            if (handle.isEmpty() || contact.value(QStringLiteral("banned")) == QLatin1String("true") ||
+                seen.contains(handle))
+                continue;
+            seen.insert(handle);
+            contacts.append(handle);
+        }
+    }
+    return contacts;
+}
+
+void JamiSession::raiseCallStatus(const JamiCallKey& key, int status) {
+    CallRecord& record = m_calls[key];
+    std::shared_ptr<JamiCall> call = record.call.lock();
+    if (!call) {
+        call = std::make_shared<JamiCall>(shared_from_this(), key);
+        record.call = call;
+    }
+    for (const QPointer<Automation>& listener : m_listeners) {
+        if (!listener)
+            continue;
+        m_events.post([this, target = listener, call, status, weak = weak_from_this()] {
+            const auto keepAlive = weak.lock();
+            if (keepAlive && target && listening(target))
+                target->raiseCallStatus(call, status);
+        });
+    }
+}
+
+void JamiSession::raiseAttachment(Automation* target, int status) {
+    m_events.post([target = QPointer<Automation>(target), status, weak = weak_from_this()] {
+        const auto keepAlive = weak.lock();
+        if (target)
+            target->raiseAttachmentStatus(status);
+    });
+}
+
+bool JamiSession::listening(Automation* object) const {
+    return std::any_of(m_listeners.begin(), m_listeners.end(),
+                       [object](const QPointer<Automation>& l) { return l == object; });
+}

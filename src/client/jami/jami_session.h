@@ -1,0 +1,125 @@
+#pragma once
+
+#include "client/automation.h"
+#include "client/jami/jami_bus.h"
+#include "client/link_events.h"
+#include "platform/run_time_error.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class JamiCall;
+
+// How long the link to jamid waits (tests shorten them).
+struct JamiTimeouts {
+    int commandMs = 5000; // any method call: wait this long for jamid's reply
+};
+
+// Call statuses this link gives besides ringing (4) and in progress (5).
+namespace JamiCallStatus {
+inline constexpr int Finished = 7; // a call that was in progress has ended
+inline constexpr int Missed = 8;   // a call that ended before it was in progress
+} // namespace JamiCallStatus
+
+// A call of jamid: its account's id and its own id.
+using JamiCallKey = std::pair<QString, QString>;
+
+// The handle of a peer as jamid writes it ("Alice <sip:alice@host:5060;x=y>",
+// "ring:1234...", "1234...@ring.dht"): without display name, scheme, parameters
+// or Jami's @ring.dht, the way the contact list writes it.
+QString jamiHandle(const QString& peer);
+
+// The one link to jamid, shared by every automation object of one factory. It
+// follows jamid's call signals, keeps what it has seen of each incoming call
+// (the newest 512), calls jamid's methods and waits for their replies, and
+// turns the signals into events of the objects that attached.
+//
+// Attaching only subscribes (jamid asks nothing): status 0 at once when jamid
+// runs, 3 when not. jamid's name losing its owner raises 3 once on every
+// attached object, which raise nothing more until they attach again (but
+// ClientAvailable once when the name has an owner again); the calls of that
+// jamid are forgotten.
+//
+// Events are queued and raised from the event loop, never from inside the call
+// that causes them, and are held back while a method call waits.
+class JamiSession : public QObject, public std::enable_shared_from_this<JamiSession> {
+    Q_OBJECT
+public:
+    static constexpr int KeptCalls = 512;
+
+    // `videoSource`: the source the video of an answered call names (empty:
+    // jamid's default camera).
+    explicit JamiSession(std::unique_ptr<JamiBus> bus, JamiTimeouts timeouts = {},
+                         QString videoSource = QString());
+    ~JamiSession() override;
+
+    bool clientRunning();
+    void attach(Automation* object, int protocol, bool wait);
+    // The object no longer raises events (it is going away).
+    void forget(Automation* object);
+
+    // The handles of the contacts of jamid's enabled accounts, account by
+    // account, each once (banned ones left out).
+    QStringList contacts();
+
+    // The caller's handle. jamid's ring gives the call's PEER_NUMBER; only
+    // when it names nobody is jamid asked (a round trip to a daemon that is
+    // busy setting up the call, a millisecond or more).
+    QString partnerHandle(const JamiCallKey& key);
+    // What the session has seen of the call (-1 once forgotten).
+    int callStatus(const JamiCallKey& key);
+    // Answers with the offered media, the user's video muted. Nothing to answer
+    // (answered already, or the caller gave up) is no failure.
+    void answer(const JamiCallKey& key);
+    // Unmutes the user's video in the call.
+    void startVideo(const JamiCallKey& key);
+
+private:
+    struct CallRecord {
+        JamiDetailsList offer; // the media the caller offered
+        QString handle;        // the caller: as the ring said, else jamid's PEER_NUMBER
+        int status = CallStatusCode::Ringing;
+        std::weak_ptr<JamiCall> call; // the object events carry, while anyone holds it
+    };
+
+    // Calls a method and waits for its reply; throws RunTimeError when there is
+    // none, it is a failure, or it has fewer values than `replyValues`.
+    QVariantList invoke(JamiBus::Manager manager, const QString& method, const QVariantList& args,
+                        int replyValues = 1);
+    template <class T> T invokeFor(JamiBus::Manager manager, const QString& method,
+                                   const QVariantList& args);
+    RunTimeError notRunning() const;
+
+    void onSignal(const QString& name, const QVariantList& args);
+    void onIncoming(const QVariantList& args);
+    void onStateChanged(const QVariantList& args);
+    void onDaemonChanged(bool present);
+
+    // The call, while the session knows it; throws when it does not.
+    const CallRecord& record(const JamiCallKey& key);
+    bool ended(const JamiCallKey& key) const;
+    QString callerText(const JamiCallKey& key) const;
+    void raiseCallStatus(const JamiCallKey& key, int status);
+    void raiseAttachment(Automation* target, int status);
+    bool listening(Automation* object) const;
+
+    std::unique_ptr<JamiBus> m_bus;
+    JamiTimeouts m_timeouts;
+    QString m_videoSource;
+    quint64 m_daemon = 0; // bumped whenever jamid's name changes hands
+    QHash<JamiCallKey, CallRecord> m_calls;
+    std::deque<JamiCallKey> m_callOrder; // oldest first
+    std::vector<QPointer<Automation>> m_listeners;
+    // Told that jamid is gone (status 3); to hear when it is back.
+    std::vector<QPointer<Automation>> m_leftBehind;
+    LinkEvents m_events;
+};

@@ -1,0 +1,229 @@
+#include "jami_process.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMetaType>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+#include <QUdpSocket>
+
+namespace {
+
+constexpr auto Service = "cx.ring.Ring";
+
+bool jamidOwnsItsName() {
+    const QDBusReply<bool> owned =
+        QDBusConnection::sessionBus().interface()->isServiceRegistered(QLatin1String(Service));
+    return owned.isValid() && owned.value();
+}
+
+void pause(int ms) {
+    QCoreApplication::processEvents();
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+quint16 freeUdpPort() {
+    QUdpSocket probe;
+    return probe.bind(QHostAddress::LocalHost, 0) ? probe.localPort() : 0;
+}
+
+} // namespace
+
+JamiProcess::JamiProcess(QString baseDir) : m_dir(QDir(baseDir).filePath(QStringLiteral("jami"))) {
+    qDBusRegisterMetaType<JamiDetails>();
+    qDBusRegisterMetaType<JamiDetailsList>();
+    m_jamid.setProcessChannelMode(QProcess::MergedChannels);
+}
+
+JamiProcess::~JamiProcess() {
+    kill();
+    if (m_screen.state() != QProcess::NotRunning) {
+        m_screen.kill();
+        m_screen.waitForFinished(5000);
+    }
+}
+
+QString JamiProcess::program() {
+    const QString jamid = QStringLiteral("/usr/libexec/jamid");
+    return QFileInfo(jamid).isExecutable() ? jamid : QString();
+}
+
+QString JamiProcess::address() const {
+    return QStringLiteral("sip:%1@127.0.0.1:%2").arg(m_user).arg(m_sipPort);
+}
+
+QString JamiProcess::videoSource() const {
+    return QStringLiteral("display://:%1+0,0 352x288").arg(m_display);
+}
+
+QString JamiProcess::log() const {
+    QFile file(QDir(m_dir).filePath(QStringLiteral("jamid.log")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll().right(4000));
+}
+
+bool JamiProcess::startDisplay(int timeoutMs) {
+    // Xvfb picks a free display number and writes it to its standard output.
+    m_screen.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                            QStringLiteral("-screen"), QStringLiteral("0"),
+                                            QStringLiteral("640x480x24"),
+                                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!m_screen.waitForStarted(timeoutMs))
+        return false;
+    QByteArray number;
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!number.contains('\n') && !deadline.hasExpired() &&
+           m_screen.state() == QProcess::Running) {
+        m_screen.waitForReadyRead(100);
+        number += m_screen.readAllStandardOutput();
+    }
+    bool ok = false;
+    m_display = number.trimmed().toInt(&ok);
+    return ok;
+}
+
+bool JamiProcess::start(int timeoutMs) {
+    if (program().isEmpty()) {
+        m_error = QStringLiteral("jamid is not installed (scripts/install-deps.sh installs "
+                                 "jami-daemon)");
+        return false;
+    }
+    if (jamidOwnsItsName()) {
+        m_error = QStringLiteral("a jamid runs on this bus already");
+        return false;
+    }
+    if (!startDisplay(timeoutMs)) {
+        m_error = QStringLiteral("cannot start Xvfb: %1").arg(m_screen.errorString());
+        return false;
+    }
+    const QString home = QDir(m_dir).filePath(QStringLiteral("home"));
+    QDir().mkpath(home);
+    QFile asoundrc(QDir(home).filePath(QStringLiteral(".asoundrc")));
+    if (!asoundrc.open(QIODevice::WriteOnly) || asoundrc.write("pcm.!default { type null }\n") < 0) {
+        m_error = QStringLiteral("cannot write %1").arg(asoundrc.fileName());
+        return false;
+    }
+    asoundrc.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(PELLORIN_JAMI_NETLINK_SHIM));
+    m_jamid.setProcessEnvironment(environment);
+    return startDaemon(timeoutMs);
+}
+
+bool JamiProcess::startDaemon(int timeoutMs) {
+    m_jamid.setStandardOutputFile(QDir(m_dir).filePath(QStringLiteral("jamid.log")),
+                                  QIODevice::Append);
+    m_jamid.setStandardInputFile(QProcess::nullDevice());
+    m_jamid.start(program(), {QStringLiteral("-c"), QStringLiteral("-p")});
+    if (!m_jamid.waitForStarted(timeoutMs)) {
+        m_error = QStringLiteral("cannot start jamid: %1").arg(m_jamid.errorString());
+        return false;
+    }
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (!running()) {
+            m_error = QStringLiteral("jamid ended at start: %1").arg(log());
+            return false;
+        }
+        if (jamidOwnsItsName())
+            return true;
+        pause(50);
+    }
+    m_error = QStringLiteral("jamid did not take its bus name in time: %1").arg(log());
+    return false;
+}
+
+QDBusMessage JamiProcess::call(JamiBus::Manager manager, const QString& method,
+                               const QVariantList& args, int timeoutMs) {
+    const bool calls = manager == JamiBus::Manager::Call;
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QLatin1String(Service),
+        calls ? QStringLiteral("/cx/ring/Ring/CallManager")
+              : QStringLiteral("/cx/ring/Ring/ConfigurationManager"),
+        calls ? QStringLiteral("cx.ring.Ring.CallManager")
+              : QStringLiteral("cx.ring.Ring.ConfigurationManager"),
+        method);
+    message.setAutoStartService(false);
+    message.setArguments(args);
+    return QDBusConnection::sessionBus().call(message, QDBus::Block, timeoutMs);
+}
+
+QString JamiProcess::addSipAccount(const QString& user, bool autoAnswer) {
+    m_user = user;
+    m_sipPort = freeUdpPort();
+    const JamiDetails details{
+        {"Account.type", "SIP"},
+        {"Account.alias", user},
+        {"Account.username", user},
+        {"Account.hostname", ""},
+        {"Account.localInterface", "lo"},
+        {"Account.localPort", QString::number(m_sipPort)},
+        {"Account.publishedAddress", "127.0.0.1"},
+        {"Account.upnpEnabled", "false"},
+        {"Account.autoAnswer", autoAnswer ? "true" : "false"},
+        {"Account.videoEnabled", "true"},
+        // A plain-RTP caller: no SDES keys, and RTP when the caller offers no
+        // SRTP (otherwise the call is set up with both media on port 0).
+        {"SRTP.keyExchange", ""},
+        {"SRTP.rtpFallback", "true"},
+    };
+    const QDBusMessage added = call(JamiBus::Manager::Configuration, QStringLiteral("addAccount"),
+                                    {QVariant::fromValue(details)});
+    if (added.type() != QDBusMessage::ReplyMessage || added.arguments().isEmpty()) {
+        m_error = QStringLiteral("addAccount failed: %1").arg(added.errorMessage());
+        return {};
+    }
+    const QString id = added.arguments().front().toString();
+    return waitUntilReady(id) ? id : QString();
+}
+
+bool JamiProcess::waitUntilReady(const QString& id) {
+    const QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        const QDBusMessage state = call(JamiBus::Manager::Configuration,
+                                        QStringLiteral("getVolatileAccountDetails"), {id});
+        const auto volatileDetails =
+            state.arguments().isEmpty()
+                ? JamiDetails{}
+                : qdbus_cast<JamiDetails>(state.arguments().front().value<QDBusArgument>());
+        if (volatileDetails.value(QStringLiteral("Account.registrationStatus")) ==
+            QLatin1String("READY"))
+            return true;
+        pause(50);
+    }
+    m_error = QStringLiteral("the SIP account %1 did not get ready: %2").arg(id, log());
+    return false;
+}
+
+bool JamiProcess::restart(const QStringList& accounts, int timeoutMs) {
+    kill();
+    const QDeadlineTimer gone(5000);
+    while (jamidOwnsItsName() && !gone.hasExpired())
+        pause(20);
+    if (!startDaemon(timeoutMs))
+        return false;
+    for (const QString& id : accounts)
+        if (!waitUntilReady(id))
+            return false;
+    return true;
+}
+
+bool JamiProcess::alive() {
+    return running() && !m_jamid.waitForFinished(300) && jamidOwnsItsName();
+}
+
+void JamiProcess::kill() {
+    if (!running())
+        return;
+    m_jamid.kill();
+    m_jamid.waitForFinished(5000);
+}
