@@ -1,6 +1,7 @@
 #include "client/baresip/baresip_automation.h"
 #include "client/baresip/baresip_session.h"
 #include "client/baresip/tcp_control_socket.h"
+#include "client/link_error.h"
 #include "fakes/error_number.h"
 #include "fakes/memory_control_socket.h"
 #include "fakes/scripted_baresip.h"
