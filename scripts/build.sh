@@ -4,11 +4,8 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${PELLORIN_BUILD_DIR:-$here/build}"
+source "$here/scripts/ccache.sh"
 if [ ! -f "$build/build.ninja" ]; then
-    launcher=()
-    if command -v ccache >/dev/null; then
-        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    fi
     cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 fi
 if [ $# -gt 0 ]; then

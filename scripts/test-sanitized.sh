@@ -12,13 +12,10 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${PELLORIN_SAN_BUILD_DIR:-$here/build-san}"
 "$here/scripts/install-deps.sh"
+source "$here/scripts/ccache.sh"
 
 if [ ! -f "$build/build.ninja" ]; then
     sanitize="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
-    launcher=()
-    if command -v ccache >/dev/null; then
-        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    fi
     # -O1 and line tables only (-g1) build faster than the usual -O2 -g, and the
     # reports still name the file and line of each frame.
     cmake -S "$here" -B "$build" -G Ninja "${launcher[@]}" \
