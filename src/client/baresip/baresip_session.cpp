@@ -49,7 +49,8 @@ private:
 
 BaresipSession::BaresipSession(std::unique_ptr<ControlSocket> socket, QString host, quint16 port,
                                BaresipTimeouts timeouts)
-    : m_socket(std::move(socket)), m_host(std::move(host)), m_port(port), m_timeouts(timeouts) {
+    : m_socket(std::move(socket)), m_host(std::move(host)), m_port(port), m_timeouts(timeouts),
+      m_listeners(m_events, this) {
     connect(m_socket.get(), &ControlSocket::connected, this, [this] {
         if (m_link == Link::Connecting) {
             m_link = Link::Open;
@@ -150,8 +151,7 @@ bool BaresipSession::clientRunning() {
 
 void BaresipSession::attach(Automation* object, int /*protocol*/, bool wait) {
     const auto keepAlive = shared_from_this();
-    if (!listening(object))
-        m_listeners.emplace_back(object);
+    m_listeners.add(object);
     try {
         if (m_link != Link::Open)
             open();
@@ -167,19 +167,18 @@ void BaresipSession::attach(Automation* object, int /*protocol*/, bool wait) {
         forget(object);
         const bool notThere = e.number() == LinkError::NotRunning;
         if (notThere || !wait)
-            raiseAttachment(object, notThere ? AttachStatus::NotAvailable : AttachStatus::Refused);
+            m_listeners.raiseAttachment(object, notThere ? AttachStatus::NotAvailable
+                                                         : AttachStatus::Refused);
         if (wait)
             throw;
         qCWarning(lcBaresip).noquote() << "Attaching failed:" << e.description();
         return;
     }
-    raiseAttachment(object, AttachStatus::Success);
+    m_listeners.raiseAttachment(object, AttachStatus::Success);
 }
 
 void BaresipSession::forget(Automation* object) {
-    std::erase_if(m_listeners, [object](const QPointer<Automation>& listener) {
-        return !listener || listener == object;
-    });
+    m_listeners.forget(object);
 }
 
 BaresipSession::Reply BaresipSession::command(const QString& command, const QString& params) {
@@ -350,10 +349,7 @@ void BaresipSession::onClosed(const QString& why) {
     m_link = Link::Lost;
     m_lostReason = why;
     qCWarning(lcBaresip).noquote() << "The connection to baresip closed:" << why;
-    for (const QPointer<Automation>& listener : m_listeners)
-        if (listener)
-            raiseAttachment(listener, AttachStatus::NotAvailable);
-    m_listeners.clear();
+    m_listeners.detachAll(AttachStatus::NotAvailable);
     m_events.progressed();
 }
 
@@ -579,26 +575,5 @@ void BaresipSession::raiseCallStatus(const QString& callId, int status) {
         call = std::make_shared<BaresipCall>(shared_from_this(), callId, record.handle);
         record.call = call;
     }
-    for (const QPointer<Automation>& listener : m_listeners) {
-        if (!listener)
-            continue;
-        m_events.post([this, target = listener, call, status, weak = weak_from_this()] {
-            const auto keepAlive = weak.lock();
-            if (keepAlive && target && listening(target))
-                target->raiseCallStatus(call, status);
-        });
-    }
-}
-
-void BaresipSession::raiseAttachment(Automation* target, int status) {
-    m_events.post([target = QPointer<Automation>(target), status, weak = weak_from_this()] {
-        const auto keepAlive = weak.lock();
-        if (target)
-            target->raiseAttachmentStatus(status);
-    });
-}
-
-bool BaresipSession::listening(Automation* object) const {
-    return std::any_of(m_listeners.begin(), m_listeners.end(),
-                       [object](const QPointer<Automation>& l) { return l == object; });
+    m_listeners.raiseCall(call, status);
 }

@@ -5,6 +5,7 @@
 #include "platform/run_time_error.h"
 #include "client/automation.h"
 #include "client/link_events.h"
+#include "client/link_listeners.h"
 
 #include <QHash>
 #include <QObject>
@@ -142,10 +143,6 @@ private:
     QString callerText(const QString& callId);
 
     void raiseCallStatus(const QString& callId, int status);
-    // An attachment status reaches its object even when the object no longer
-    // listens (status 3 at a closing); a call status only while it listens.
-    void raiseAttachment(Automation* target, int status);
-    bool listening(Automation* object) const;
 
     std::unique_ptr<ControlSocket> m_socket;
     QString m_host;
@@ -166,6 +163,6 @@ private:
     std::map<quint64, QString> m_ended;
     quint64 m_nextAge = 0;
     QHash<QString, int> m_inUse; // calls that running commands use, and how many
-    std::vector<QPointer<Automation>> m_listeners;
     LinkEvents m_events;
+    LinkListeners m_listeners;
 };

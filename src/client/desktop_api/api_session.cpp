@@ -43,7 +43,8 @@ RunTimeError transportError(const ApiTransport::Reply& reply, const QString& wha
 } // namespace
 
 ApiSession::ApiSession(std::unique_ptr<ApiTransport> transport, LinkTimeouts timeouts)
-    : m_transport(std::move(transport)), m_timeouts(timeouts) {
+    : m_transport(std::move(transport)), m_timeouts(timeouts),
+      m_listeners(m_events, this) {
     connect(m_transport.get(), &ApiTransport::notification, this, &ApiSession::onNotification);
     connect(m_transport.get(), &ApiTransport::clientChanged, this, &ApiSession::onClientChanged);
 }
@@ -59,16 +60,15 @@ void ApiSession::attach(Automation* object, int protocol, bool wait) {
     // Looking may find that the client went or was replaced, which resets the stage
     // and tells the objects attached until then.
     const bool present = clientRunning();
-    if (!listening(object))
-        m_listeners.emplace_back(object);
+    m_listeners.add(object);
     if (m_stage == Stage::Attached && present) {
-        raiseAttachment(object, AttachStatus::Success);
+        m_listeners.raiseAttachment(object, AttachStatus::Success);
         return;
     }
     if (m_stage == Stage::Attached || m_stage == Stage::Detached) {
         m_stage = Stage::Detached;
         if (!present) {
-            detachListeners(AttachStatus::NotAvailable);
+            m_listeners.detachAll(AttachStatus::NotAvailable);
             if (wait)
                 throw notRunning();
             return;
@@ -111,11 +111,7 @@ std::optional<ApiSession::Outcome> ApiSession::waitForHandshake(int timeoutMs, b
 }
 
 void ApiSession::forget(Automation* object) {
-    const auto goneOrThis = [object](const QPointer<Automation>& listener) {
-        return !listener || listener == object;
-    };
-    std::erase_if(m_listeners, goneOrThis);
-    std::erase_if(m_leftBehind, goneOrThis);
+    m_listeners.forget(object);
 }
 
 void ApiSession::startHandshake(int protocol) {
@@ -134,7 +130,7 @@ void ApiSession::startHandshake(int protocol) {
     QTimer::singleShot(m_timeouts.pendingAfterMs, this, [this, handshake] {
         if (m_handshake == handshake && m_stage == Stage::Naming && !m_pendingRaised) {
             m_pendingRaised = true;
-            raiseAttachmentToAll(AttachStatus::PendingAuthorization);
+            m_listeners.raiseAttachmentToAll(AttachStatus::PendingAuthorization);
         }
     });
 }
@@ -206,10 +202,10 @@ void ApiSession::finishHandshake(int status, std::optional<RunTimeError> error) 
     m_lastOutcome = Outcome{status, std::move(error)};
     if (status == AttachStatus::Success) {
         m_stage = Stage::Attached;
-        raiseAttachmentToAll(status);
+        m_listeners.raiseAttachmentToAll(status);
     } else {
         m_stage = Stage::Detached;
-        detachListeners(status);
+        m_listeners.detachAll(status);
     }
     m_events.progressed();
 }
@@ -260,7 +256,7 @@ QString ApiSession::command(const QString& command) {
             reply.failure == ApiTransport::Failure::Disconnected) {
             m_stage = Stage::Detached;
             m_protocol = 0;
-            detachListeners(AttachStatus::NotAvailable);
+            m_listeners.detachAll(AttachStatus::NotAvailable);
         }
         throw transportError(reply, what, m_timeouts.commandMs);
     }
@@ -296,9 +292,7 @@ void ApiSession::onNotification(const QString& line) {
         return;
     }
     const auto call = std::make_shared<ApiCall>(shared_from_this(), notice->callId);
-    for (const QPointer<Automation>& listener : m_listeners)
-        if (listener)
-            raiseCall(listener, call, notice->status);
+    m_listeners.raiseCall(call, notice->status);
 }
 
 void ApiSession::onClientChanged(bool present) {
@@ -314,54 +308,9 @@ void ApiSession::onClientChanged(bool present) {
     } else if (before == Stage::Attached) {
         // The client that they attached to is gone, whether or not another one
         // took its place: they raise nothing more until they attach again.
-        detachListeners(AttachStatus::NotAvailable);
+        m_listeners.detachAll(AttachStatus::NotAvailable);
     }
     // The objects that the client left behind hear that a client is there again.
-    if (present) {
-        for (const QPointer<Automation>& object : m_leftBehind)
-            m_events.post([object, weak = weak_from_this()] {
-                const auto keepAlive = weak.lock();
-                if (object)
-                    object->raiseClientAvailable();
-            });
-        m_leftBehind.clear();
-    }
-}
-
-void ApiSession::raiseAttachment(Automation* target, int status) {
-    m_events.post([target = QPointer<Automation>(target), status, weak = weak_from_this()] {
-        const auto keepAlive = weak.lock();
-        if (target)
-            target->raiseAttachmentStatus(status);
-    });
-}
-
-void ApiSession::raiseCall(Automation* target, std::shared_ptr<SkypeCall> call, int status) {
-    m_events.post([target = QPointer<Automation>(target), call = std::move(call), status,
-                   weak = weak_from_this()] {
-        const auto keepAlive = weak.lock();
-        if (target)
-            target->raiseCallStatus(call, status);
-    });
-}
-
-void ApiSession::raiseAttachmentToAll(int status) {
-    for (const QPointer<Automation>& listener : m_listeners)
-        if (listener)
-            raiseAttachment(listener, status);
-}
-
-void ApiSession::detachListeners(int status) {
-    raiseAttachmentToAll(status);
-    if (status == AttachStatus::NotAvailable)
-        for (const QPointer<Automation>& listener : m_listeners)
-            if (listener &&
-                std::find(m_leftBehind.begin(), m_leftBehind.end(), listener) == m_leftBehind.end())
-                m_leftBehind.push_back(listener);
-    m_listeners.clear();
-}
-
-bool ApiSession::listening(Automation* object) const {
-    return std::any_of(m_listeners.begin(), m_listeners.end(),
-                       [object](const QPointer<Automation>& l) { return l == object; });
+    if (present)
+        m_listeners.clientBack();
 }

@@ -3,6 +3,7 @@
 #include "api_transport.h"
 #include "client/automation.h"
 #include "client/link_events.h"
+#include "client/link_listeners.h"
 #include "client/link_error.h"
 #include "platform/run_time_error.h"
 
@@ -76,14 +77,6 @@ private:
     void onNotification(const QString& line);
     void onClientChanged(bool present);
 
-    void raiseAttachment(Automation* target, int status);
-    void raiseAttachmentToAll(int status);
-    // Raises `status` on every object attached or attaching, which then raise
-    // nothing more until they attach again.
-    void detachListeners(int status);
-    void raiseCall(Automation* target, std::shared_ptr<SkypeCall> call, int status);
-    bool listening(Automation* object) const;
-
     std::unique_ptr<ApiTransport> m_transport;
     LinkTimeouts m_timeouts;
     Stage m_stage = Stage::Detached;
@@ -92,9 +85,7 @@ private:
     bool m_pendingRaised = false;
     std::optional<Outcome> m_lastOutcome;
     qint64 m_nextId = 0;
-    std::vector<QPointer<Automation>> m_listeners;
-    // Told that the client is gone (status 3); to hear when one is back.
-    std::vector<QPointer<Automation>> m_leftBehind;
     int m_attachWaits = 0;
     LinkEvents m_events;
+    LinkListeners m_listeners;
 };

@@ -63,7 +63,8 @@ QString jamiHandle(const QString& peer) {
 
 JamiSession::JamiSession(std::unique_ptr<JamiBus> bus, JamiTimeouts timeouts,
                          QString videoSource)
-    : m_bus(std::move(bus)), m_timeouts(timeouts), m_videoSource(std::move(videoSource)) {
+    : m_bus(std::move(bus)), m_timeouts(timeouts), m_videoSource(std::move(videoSource)),
+      m_listeners(m_events, this) {
     connect(m_bus.get(), &JamiBus::signalled, this, &JamiSession::onSignal);
     connect(m_bus.get(), &JamiBus::daemonChanged, this, &JamiSession::onDaemonChanged);
 }
@@ -84,22 +85,17 @@ void JamiSession::attach(Automation* object, int /*protocol*/, bool wait) {
     const auto keepAlive = shared_from_this();
     if (!m_bus->daemonPresent()) {
         forget(object);
-        raiseAttachment(object, AttachStatus::NotAvailable);
+        m_listeners.raiseAttachment(object, AttachStatus::NotAvailable);
         if (wait)
             throw notRunning();
         return;
     }
-    if (!listening(object))
-        m_listeners.emplace_back(object);
-    raiseAttachment(object, AttachStatus::Success);
+    m_listeners.add(object);
+    m_listeners.raiseAttachment(object, AttachStatus::Success);
 }
 
 void JamiSession::forget(Automation* object) {
-    const auto goneOrThis = [object](const QPointer<Automation>& listener) {
-        return !listener || listener == object;
-    };
-    std::erase_if(m_listeners, goneOrThis);
-    std::erase_if(m_leftBehind, goneOrThis);
+    m_listeners.forget(object);
 }
 
 QVariantList JamiSession::invoke(JamiBus::Manager manager, const QString& method,
@@ -231,23 +227,9 @@ void JamiSession::onDaemonChanged(bool present) {
             qCWarning(lcJami) << "Jami's daemon (jamid) has quit";
         m_calls.clear();
         m_callOrder.clear();
-        for (const QPointer<Automation>& listener : m_listeners) {
-            if (!listener)
-                continue;
-            raiseAttachment(listener, AttachStatus::NotAvailable);
-            if (std::find(m_leftBehind.begin(), m_leftBehind.end(), listener) ==
-                m_leftBehind.end())
-                m_leftBehind.push_back(listener);
-        }
-        m_listeners.clear();
+        m_listeners.detachAll(AttachStatus::NotAvailable);
     } else {
-        for (const QPointer<Automation>& object : m_leftBehind)
-            m_events.post([object, weak = weak_from_this()] {
-                const auto keepAlive = weak.lock();
-                if (object)
-                    object->raiseClientAvailable();
-            });
-        m_leftBehind.clear();
+        m_listeners.clientBack();
     }
     m_events.progressed();
 }
@@ -396,26 +378,5 @@ void JamiSession::raiseCallStatus(const JamiCallKey& key, int status) {
         call = std::make_shared<JamiCall>(shared_from_this(), key);
         record.call = call;
     }
-    for (const QPointer<Automation>& listener : m_listeners) {
-        if (!listener)
-            continue;
-        m_events.post([this, target = listener, call, status, weak = weak_from_this()] {
-            const auto keepAlive = weak.lock();
-            if (keepAlive && target && listening(target))
-                target->raiseCallStatus(call, status);
-        });
-    }
-}
-
-void JamiSession::raiseAttachment(Automation* target, int status) {
-    m_events.post([target = QPointer<Automation>(target), status, weak = weak_from_this()] {
-        const auto keepAlive = weak.lock();
-        if (target)
-            target->raiseAttachmentStatus(status);
-    });
-}
-
-bool JamiSession::listening(Automation* object) const {
-    return std::any_of(m_listeners.begin(), m_listeners.end(),
-                       [object](const QPointer<Automation>& l) { return l == object; });
+    m_listeners.raiseCall(call, status);
 }

@@ -3,6 +3,7 @@
 #include "client/automation.h"
 #include "client/jami/jami_bus.h"
 #include "client/link_events.h"
+#include "client/link_listeners.h"
 #include "platform/run_time_error.h"
 
 #include <QHash>
@@ -109,8 +110,6 @@ private:
     bool ended(const JamiCallKey& key) const;
     QString callerText(const JamiCallKey& key) const;
     void raiseCallStatus(const JamiCallKey& key, int status);
-    void raiseAttachment(Automation* target, int status);
-    bool listening(Automation* object) const;
 
     std::unique_ptr<JamiBus> m_bus;
     JamiTimeouts m_timeouts;
@@ -118,8 +117,6 @@ private:
     quint64 m_daemon = 0; // bumped whenever jamid's name changes hands
     QHash<JamiCallKey, CallRecord> m_calls;
     std::deque<JamiCallKey> m_callOrder; // oldest first
-    std::vector<QPointer<Automation>> m_listeners;
-    // Told that jamid is gone (status 3); to hear when it is back.
-    std::vector<QPointer<Automation>> m_leftBehind;
     LinkEvents m_events;
+    LinkListeners m_listeners;
 };
