@@ -9,7 +9,6 @@
 
 #include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <functional>

@@ -7,8 +7,6 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
-#include <algorithm>
-
 Q_LOGGING_CATEGORY(lcLink, "pellorin.link")
 
 namespace {

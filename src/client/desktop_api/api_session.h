@@ -8,7 +8,6 @@
 #include "platform/run_time_error.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <memory>

@@ -8,7 +8,6 @@
 
 #include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <deque>
