@@ -1,12 +1,12 @@
 #include "frm_main.h"
 
+#include "answering/attachment.h"
 #include "platform/error_report.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
 #include "platform/run_time_error.h"
 #include "platform/shell_open.h"
 #include "platform/units.h"
-#include "answering/attachment.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTimer>
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_errors(services.messages),
@@ -135,8 +136,10 @@ void frmMain::MDIForm_Load() {
         oBackground->setGraphicPosition(0);
         oBackground->setAutoRefresh(true);
     });
+    // From the event loop, with the window shown: the user may use it while the
+    // first try waits for the client.
     if (m_services.autoAttach)
-        m_attachment->startAutoAttach();
+        QTimer::singleShot(0, m_attachment, [this] { m_attachment->startAutoAttach(); });
 }
 
 Automation* frmMain::oSkype() const {
