@@ -61,8 +61,7 @@ int main(int argc, char* argv[]) {
                                .autoAttach = options.autoAttach};
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);
-    QObject::connect(&instance, &SingleInstance::showRequested, mainWindow.get(),
-                     &frmMain::bringBack);
+    instance.listen([window = mainWindow.get()] { window->bringBack(); });
     messages.setParent(mainWindow.get());
     return app.exec();
 }
