@@ -42,6 +42,14 @@ public:
     void startAutoAttach(AutoAttachTimes times);
     void startAutoAttach() { startAutoAttach(AutoAttachTimes{}); }
 
+    // Stops attaching by itself; the current attachment stays.
+    void stopAutoAttach();
+    // The client in use has changed (the factory now makes another client's
+    // objects): oSkype goes, and its events no longer arrive. Auto-attaching, it
+    // attaches to the new client at once, and its first success and refusal are
+    // shown again.
+    void clientChanged();
+
     // Null until the first attach command.
     Automation* oSkype() const { return m_oSkype.get(); }
     // Drops oSkype at the program's end: its events no longer arrive, and no
@@ -66,6 +74,8 @@ private:
     void tryAttach();
     void retryIn(int ms);
     void replaceObject(std::unique_ptr<Automation> fresh);
+    // A text that names the client, naming the one in use.
+    QString text(const QString& desktopApiText) const;
 
     AutomationFactory& m_factory;
     MessageBoxService& m_messages;
