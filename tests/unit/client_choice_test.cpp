@@ -7,178 +7,86 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 namespace {
-
-using Client = CommandLineOptions::Client;
 
 class ScriptedRunning : public RunningClients {
 public:
-    bool jamiRuns = false, desktopApiRuns = false, baresipRuns = false;
+    QString running; // the ids of the clients that run
     std::vector<ControlAddress> baresipLooks;
-    bool jami() override { return jamiRuns; }
-    bool desktopApi() override { return desktopApiRuns; }
+    bool jami() override { return running.contains("jami"); }
+    bool desktopApi() override { return running.contains("desktop-api"); }
     bool baresip(const ControlAddress& control) override {
         baresipLooks.push_back(control);
-        return baresipRuns;
+        return running.contains("baresip");
     }
 };
 
-// The client of a start, from the command line, the settings file (as its bytes,
-// or none, or a folder in its place) and the clients that run; and what the
-// settings file says of attaching by itself.
+// The client of a start from the command line, the settings file (its bytes;
+// none; a folder in its place) and the clients that run, and why; and whether the
+// file says to attach by itself. Choosing saves nothing.
 TEST(ClientChoice, CommandLineThenSavedThenRunningThenTheDefault) {
-    const QByteArray folder = "<folder>";
+    const char* const folder = "<folder>";
     struct Row {
-        const char* name;
-        QStringList arguments;
-        std::optional<QByteArray> file;
-        bool jami, desktopApi, baresip; // running
-        Client client;
-        ControlAddress control;
+        const char* arguments;
+        const char* file;
+        const char* running;
+        const char* chosen; // client, address, and "auto" when attaching by itself
         const char* why;
-        bool autoAttach = false;
     };
-    const ControlAddress standard{"127.0.0.1", 4444};
     const Row rows[] = {
-        {"noneRunning", {}, {}, false, false, false, Client::DesktopApi, standard, "none found"},
-        {"jamiRunning", {}, {}, true, false, false, Client::Jami, standard, "cx.ring.Ring"},
-        {"desktopApiRunning",
-         {},
-         {},
-         false,
-         true,
-         false,
-         Client::DesktopApi,
-         standard,
-         "com.Skype.API"},
-        {"baresipRunning", {}, {}, false, false, true, Client::Baresip, standard, "listens"},
-        {"allRunning", {}, {}, true, true, true, Client::Jami, standard, "cx.ring.Ring"},
-        // A bus name is surer than something on a port.
-        {"desktopApiAndBaresip",
-         {},
-         {},
-         false,
-         true,
-         true,
-         Client::DesktopApi,
-         standard,
-         "com.Skype.API"},
-        {"savedBeatsRunning",
-         {},
-         "[General]\nclient=baresip\nbaresip-control=10.0.0.1:5555\nauto-attach=true\n",
-         true,
-         true,
-         false,
-         Client::Baresip,
-         {"10.0.0.1", 5555},
-         "chosen in Options",
-         true},
-        {"commandLineBeatsSaved",
-         {"--client", "jami"},
-         "[General]\nclient=baresip\n",
-         false,
-         false,
-         true,
-         Client::Jami,
-         standard,
+        {"", nullptr, "", "desktop-api 127.0.0.1:4444", "none found"},
+        {"", nullptr, "jami", "jami 127.0.0.1:4444", "cx.ring.Ring"},
+        {"", nullptr, "desktop-api", "desktop-api 127.0.0.1:4444", "com.Skype.API"},
+        {"", nullptr, "baresip", "baresip 127.0.0.1:4444", "listens on 127.0.0.1:4444"},
+        {"", nullptr, "jami desktop-api baresip", "jami 127.0.0.1:4444", "cx.ring.Ring"},
+        // A bus name is surer than something listening on a port.
+        {"", nullptr, "desktop-api baresip", "desktop-api 127.0.0.1:4444", "com.Skype.API"},
+        {"", "[General]\nclient=baresip\nbaresip-control=10.0.0.1:5555\nauto-attach=true\n", "jami",
+         "baresip 10.0.0.1:5555 auto", "chosen in Options"},
+        {"--client jami", "[General]\nclient=baresip\n", "baresip", "jami 127.0.0.1:4444",
          "command line"},
-        {"commandLineBaresipAtTheSavedAddress",
-         {"--client", "baresip"},
-         "[General]\nbaresip-control=\"[::1]:4000\"\n",
-         false,
-         false,
-         false,
-         Client::Baresip,
-         {"::1", 4000},
-         "command line"},
-        {"commandLineAddressBeatsSaved",
-         {"--client", "baresip", "--baresip-control", "127.0.0.1:5000"},
-         "[General]\nbaresip-control=10.1.1.1:9\n",
-         false,
-         false,
-         false,
-         Client::Baresip,
-         {"127.0.0.1", 5000},
-         "command line"},
-        {"baresipLookedForAtTheSavedAddress",
-         {},
-         "[General]\nbaresip-control=127.0.0.1:5060\n",
-         false,
-         false,
-         true,
-         Client::Baresip,
-         {"127.0.0.1", 5060},
-         "listens"},
-        // Values the program does not know: their defaults.
-        {"unknownClientSaved",
-         {},
-         "[General]\nclient=skype\nauto-attach=yes\n",
-         true,
-         false,
-         false,
-         Client::Jami,
-         standard,
+        {"--client baresip", "[General]\nbaresip-control=\"[::1]:4000\"\n", "",
+         "baresip [::1]:4000", "command line"},
+        {"--client baresip --baresip-control 127.0.0.1:5000",
+         "[General]\nbaresip-control=10.1.1.1:9\n", "", "baresip 127.0.0.1:5000", "command line"},
+        {"", "[General]\nbaresip-control=127.0.0.1:5060\n", "baresip", "baresip 127.0.0.1:5060",
+         "listens on 127.0.0.1:5060"},
+        // Values the program does not know, and files it cannot read: defaults.
+        {"", "[General]\nclient=skype\nauto-attach=yes\n", "jami", "jami 127.0.0.1:4444",
          "cx.ring.Ring"},
-        {"badAddressSaved",
-         {},
-         "[General]\nclient=baresip\nbaresip-control=nohost\n",
-         false,
-         false,
-         false,
-         Client::Baresip,
-         standard,
+        {"", "[General]\nclient=baresip\nbaresip-control=nohost\n", "", "baresip 127.0.0.1:4444",
          "chosen in Options"},
-        {"unreadableFile",
-         {},
-         folder,
-         false,
-         false,
-         false,
-         Client::DesktopApi,
-         standard,
-         "none found"},
-        {"junk",
-         {},
-         QByteArray("\0\xff[[=\n\x01=\x02\n[General\nclient", 24),
-         false,
-         true,
-         false,
-         Client::DesktopApi,
-         standard,
+        {"", folder, "", "desktop-api 127.0.0.1:4444", "none found"},
+        {"", "\xff[[=\n\x01=\x02\n[General\nclient", "desktop-api", "desktop-api 127.0.0.1:4444",
          "com.Skype.API"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(std::string(row.arguments) + " | " + (row.file ? row.file : "no file") +
+                     " | " + row.running);
         QTemporaryDir dir;
         const QString path = dir.filePath("pellorin.conf");
-        if (row.file == folder) {
-            ASSERT_TRUE(QDir().mkdir(path));
-        } else if (row.file) {
-            ASSERT_TRUE(FileBytes::put(path, *row.file));
-        }
+        if (row.file == folder)
+            QDir().mkdir(path);
+        else if (row.file)
+            FileBytes::put(path, row.file);
         const Settings settings(path);
         ScriptedRunning running;
-        running.jamiRuns = row.jami;
-        running.desktopApiRuns = row.desktopApi;
-        running.baresipRuns = row.baresip;
+        running.running = row.running;
 
-        const auto& options = std::get<CommandLineOptions>(parseCommandLine(row.arguments));
+        const auto& options = std::get<CommandLineOptions>(
+            parseCommandLine(QString(row.arguments).split(' ', Qt::SkipEmptyParts)));
         const ClientChoice choice = chooseClient(options, settings.saved(), running);
-        EXPECT_EQ(choice.setup.client, row.client);
-        EXPECT_EQ(choice.setup.baresipControl.host, row.control.host);
-        EXPECT_EQ(choice.setup.baresipControl.port, row.control.port);
+        QString chosen =
+            clientId(choice.setup.client) + ' ' + controlAddressText(choice.setup.baresipControl);
+        if (settings.saved().autoAttach)
+            chosen += " auto";
+        EXPECT_EQ(chosen, row.chosen);
         EXPECT_TRUE(choice.why.contains(row.why)) << choice.why.toStdString();
-        EXPECT_EQ(settings.saved().autoAttach, row.autoAttach);
         // baresip is looked for where it would be attached to.
         for (const ControlAddress& looked : running.baresipLooks)
             EXPECT_EQ(looked, choice.setup.baresipControl);
-        // Choosing saves nothing.
-        if (!row.file) {
-            EXPECT_FALSE(QFile::exists(path));
-        } else if (row.file != folder) {
-            EXPECT_EQ(FileBytes::get(path), *row.file);
+        if (row.file != folder) {
+            EXPECT_EQ(FileBytes::get(path), row.file ? QByteArray(row.file) : "<missing>");
         }
     }
 }
