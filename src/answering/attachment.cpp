@@ -67,7 +67,7 @@ void Attachment::mnuAttach_Click() {
     if (m_oSkype->client().isRunning())
         m_oSkype->attach(Automation::Protocol, true);
     else
-        m_messages.show(QStringLiteral("Please start your Skype client first."),
+        m_messages.show(text(QStringLiteral("Please start your Skype client first.")),
                         MsgBoxStyle::Information, Product::name);
 }
 
@@ -79,7 +79,7 @@ void Attachment::oSkype_AttachmentStatus(int status) {
     try {
         switch (status) {
         case AttachStatus::Success:
-            m_messages.show(AttachedText, MsgBoxStyle::Information, Product::name);
+            m_messages.show(text(AttachedText), MsgBoxStyle::Information, Product::name);
             break;
         case AttachStatus::PendingAuthorization:
             if (!m_oSkype)
@@ -87,7 +87,7 @@ void Attachment::oSkype_AttachmentStatus(int status) {
             m_oSkype->attach(Automation::Protocol, true);
             break;
         case AttachStatus::Refused:
-            m_messages.show(RefusedText, MsgBoxStyle::Exclamation, Product::name);
+            m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
             break;
         default:
             break;
@@ -106,6 +106,26 @@ void Attachment::startAutoAttach(AutoAttachTimes times) {
     m_auto = true;
     m_times = times;
     tryAttach();
+}
+
+void Attachment::stopAutoAttach() {
+    m_auto = false;
+    m_retry.stop();
+}
+
+void Attachment::clientChanged() {
+    m_retry.stop();
+    retire();
+    m_attached = false;
+    m_notBefore = QDeadlineTimer();
+    m_successShown = false;
+    m_refusalShown = false;
+    if (m_auto)
+        tryAttach();
+}
+
+QString Attachment::text(const QString& desktopApiText) const {
+    return ClientTexts::named(desktopApiText, m_factory.clientName());
 }
 
 void Attachment::retryIn(int ms) {
@@ -158,7 +178,7 @@ void Attachment::autoStatus(int status) {
         } else {
             m_successShown = true;
             qCInfo(lcAttach) << "Attached to the calling client.";
-            m_messages.show(AttachedText, MsgBoxStyle::Information, Product::name);
+            m_messages.show(text(AttachedText), MsgBoxStyle::Information, Product::name);
         }
         return;
     case AttachStatus::PendingAuthorization:
@@ -173,7 +193,7 @@ void Attachment::autoStatus(int status) {
         } else {
             m_refusalShown = true;
             qCInfo(lcAttach) << "The calling client refused Pellorin; asking again later.";
-            m_messages.show(RefusedText, MsgBoxStyle::Exclamation, Product::name);
+            m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
         }
         return;
     case AttachStatus::NotAvailable:

@@ -45,6 +45,14 @@ public:
     void startAutoAttach(AutoAttachTimes times);
     void startAutoAttach() { startAutoAttach(AutoAttachTimes{}); }
 
+    // Stops attaching by itself; the current attachment stays.
+    void stopAutoAttach();
+    // The client in use has changed (the factory now makes another client's
+    // objects): oSkype goes, and its events no longer arrive. Auto-attaching, it
+    // attaches to the new client at once, and its first success and refusal are
+    // shown again.
+    void clientChanged();
+
     // Null until the first attach command.
     Automation* oSkype() const { return m_oSkype.get(); }
     // Drops oSkype at the program's end: its events no longer arrive, and no
@@ -72,6 +80,8 @@ private:
     // Drops oSkype. A try that waits in the background may still be using it: it
     // goes once that try has returned.
     void retire();
+    // A text that names the client, naming the one in use.
+    QString text(const QString& desktopApiText) const;
 
     AutomationFactory& m_factory;
     MessageBoxService& m_messages;
