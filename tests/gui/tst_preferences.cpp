@@ -144,7 +144,8 @@ void PreferencesTest::choosingAnotherClientAtRunTime() {
     FakeClient& jami = m_fakes[size_t(Client::Jami)];
     desktop.attachOutcomes = jami.attachOutcomes = {{0}};
     Program program(m_fakes, Client::DesktopApi, /*autoAttachOption=*/true);
-    QVERIFY(program.attached() && program.attached() == desktop.created.back());
+    // The first try starts from the event loop, with the window shown.
+    QTRY_VERIFY(program.attached() && program.attached() == desktop.created.back());
 
     // The old attachment goes; auto-attaching, the new client is attached at
     // once; the record names it; the choice is saved.
@@ -188,8 +189,8 @@ void PreferencesTest::attachAutomaticallyAndStartAtLogin() {
     QVERIFY(program.boxes.waitedFor.empty());
     QVERIFY(program.item("mnuAttachAutomatically")->isChecked());
     QVERIFY(program.item("mnuStartAtLogin")->isChecked());
+    QTRY_VERIFY(program.attached() && program.attached()->attached());
     FakeAutomation* attached = program.attached();
-    QVERIFY(attached && attached->attached());
 
     // Off: the attachment stays, and when it ends nothing attaches again.
     program.item("mnuAttachAutomatically")->trigger();
