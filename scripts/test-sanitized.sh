@@ -36,12 +36,7 @@ export LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppres
 export QT_QPA_PLATFORM=offscreen
 
 status=0
-# A test that fails is run once more: under the sanitizers the real jamid's
-# video now and then does not reach the caller in time (1 run in 4 here; the
-# unsanitized e2e_jami has not failed so). A sanitizer report fails the run
-# whatever the retry gives: the reports are looked at below.
-(cd "$build" && ctest --output-on-failure --timeout 300 -j "$(nproc)" --repeat until-pass:2) ||
-    status=$?
+(cd "$build" && ctest --output-on-failure --timeout 300 -j "$(nproc)") || status=$?
 if compgen -G "$reports/*" >/dev/null; then
     for report in "$reports"/*; do
         echo "=== $report" >&2
