@@ -69,10 +69,16 @@ QString JamiProcess::log() const {
 
 bool JamiProcess::startDisplay(int timeoutMs) {
     // Xvfb picks a free display number and writes it to its standard output.
-    m_screen.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                            QStringLiteral("-screen"), QStringLiteral("0"),
-                                            QStringLiteral("640x480x24"),
-                                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    // -noreset: by default the X server resets whenever its last client leaves,
+    // and a reset drops every client still in its connection setup. jamid opens
+    // the screen twice when a call's video starts, once to learn its format and
+    // once to capture: when the first connection closes before the second has
+    // finished connecting, the second is dropped ("Cannot open display") and
+    // that call sends no video at all.
+    m_screen.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("640x480x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!m_screen.waitForStarted(timeoutMs))
         return false;
     QByteArray number;
