@@ -3,8 +3,11 @@
 #include "client/jami/jami_session.h"
 #include "client/link_error.h"
 #include "fakes/error_number.h"
+#include "fakes/file_bytes.h"
 #include "fakes/scripted_jami.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -13,6 +16,10 @@
 namespace {
 
 const QString Acct = QStringLiteral("a22b5955");
+// Jami IDs; the third starts as the first does.
+const QString Rose = QStringLiteral("2e9f47111021dc933362e051aaf69ab84181475f");
+const QString Rose2 = QStringLiteral("8a1c2b3d4e5f60718293a4b5c6d7e8f901234567");
+const QString Rose3 = QStringLiteral("2e9f4711a021dc933362e051aaf69ab84181475f");
 
 // An attached object over a scripted jamid, with what it raised.
 struct Link {
@@ -212,6 +219,37 @@ TEST(JamiSession, Mapping) {
              EXPECT_EQ(errorNumber([&] { link.object->user("abba")->property("Shoe"); }),
                        LinkError::BadArgument);
          }},
+        {"names: a profile that comes in, the browser's two names, a failed look-up asked again",
+         [] {
+             QTemporaryDir dir;
+             Link link;
+             link.jamid->accounts = {{"a1", true, {{{"id", Rose}}}, true}};
+             link.jamid->registeredNames.insert(Rose, "rose");
+             link.jamid->overrides = [](const ScriptedJami::MethodCall& call) {
+                 return call.method == "lookupAddress"
+                            ? std::optional(JamiBus::Reply{JamiBus::Failure::Other, {}, "busy"})
+                            : std::nullopt;
+             };
+             link.object->friends();
+             link.object->shownName(Rose);
+             Link::settle();
+             EXPECT_EQ(link.object->shownName(Rose), Rose); // asked once, failed
+             EXPECT_EQ(link.jamid->calls("lookupAddress").size(), 1u);
+             link.jamid->overrides = {};
+             link.object->friends(); // a window loads again
+             link.object->shownName(Rose);
+             Link::settle();
+             EXPECT_EQ(link.object->shownName(Rose), "rose");
+             EXPECT_EQ(link.object->user(Rose)->property("FullName").toString(), "rose");
+             const QString path = dir.filePath("rose.vcf");
+             ASSERT_TRUE(FileBytes::put(
+                 path, "BEGIN:VCARD\nFN;CHARSET=UTF-8:Rose\\, M\n iller\nEND:VCARD\n"));
+             link.jamid->signal("profileReceived", {"a1", "ring:" + Rose, path});
+             Link::settle();
+             EXPECT_EQ(link.object->shownName(Rose), "Rose, Miller");
+             EXPECT_EQ(link.object->user(Rose)->property("FullName").toString(), "Rose, Miller");
+             EXPECT_EQ(link.object->user(Rose)->property("DisplayName").toString(), "rose");
+         }},
         {"bad signals are ignored: unknown calls, wrong types, missing values",
          [] {
              Link link;
@@ -299,5 +337,91 @@ TEST(JamiSession, Mapping) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         row.run();
+    }
+}
+
+namespace {
+
+// Puts a profile where jamid keeps the one `id` sent to `account`.
+void storeProfile(const QString& dataDir, const QString& account, const QString& id,
+                  const QByteArray& vcard) {
+    const QString folder = QStringLiteral("%1/%2/profiles").arg(dataDir, account);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(FileBytes::put(
+        QStringLiteral("%1/%2.vcf").arg(folder, QString::fromLatin1(id.toUtf8().toBase64())),
+        vcard));
+}
+
+} // namespace
+
+// What a Jami contact is shown as: asked as the windows show it, filled in as
+// the names come, each ID asked for once.
+TEST(JamiSession, ShownNames) {
+    struct Contact {
+        QString id;
+        QString registered; // what the name server knows
+        QString profile;    // the FN of the profile jamid keeps
+    };
+    struct Row {
+        const char* what;
+        std::vector<Contact> contacts;
+        std::vector<std::pair<QString, QString>> shown; // handle, as shown at last
+        bool nameServerAnswers = true;
+    };
+    const Row rows[] = {
+        {"the registered name", {{Rose, "rose", ""}}, {{Rose, "rose"}}},
+        {"the profile's name, before the registered one",
+         {{Rose, "rose", "Rose Miller"}},
+         {{Rose, "Rose Miller"}}},
+        {"neither: the ID; a SIP caller as its handle",
+         {{Rose, "", ""}, {"alice@192.0.2.7", "", ""}},
+         {{Rose, Rose}, {"alice@192.0.2.7", "alice@192.0.2.7"}}},
+        {"a name server that does not answer: the ID, and the profile's name",
+         {{Rose, "rose", ""}, {Rose2, "", "Grandma"}},
+         {{Rose, Rose}, {Rose2, "Grandma"}},
+         false},
+        {"two with the same name: the start of the ID beside it, as long as it takes",
+         {{Rose, "rose", ""}, {Rose2, "", "Rose"}, {Rose3, "rose", ""}},
+         {{Rose, "rose (2e9f47111)"}, {Rose2, "Rose (8a1c2b3d)"}, {Rose3, "rose (2e9f4711a)"}}},
+        {"a name that reads as an ID or an address is not taken",
+         {{Rose, Rose2, ""}, {Rose2, "", "rose@192.0.2.7"}},
+         {{Rose, Rose}, {Rose2, Rose2}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir data;
+        Link link;
+        link.jamid->dataDir = data.path();
+        link.jamid->nameServerAnswers = row.nameServerAnswers;
+        JamiDetailsList contacts;
+        for (const Contact& contact : row.contacts) {
+            contacts.append({{"id", contact.id}});
+            if (!contact.registered.isEmpty())
+                link.jamid->registeredNames.insert(contact.id, contact.registered);
+            if (!contact.profile.isEmpty())
+                storeProfile(
+                    data.path(), "a1", contact.id,
+                    "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:" + contact.profile.toUtf8() +
+                        "\r\nPHOTO;ENCODING=BASE64;TYPE=PNG:iVBORw0KGgo=\r\nEND:VCARD\r\n");
+        }
+        link.jamid->accounts = {{"a1", true, contacts, true}};
+        int namesChanged = 0;
+        QObject::connect(link.object.get(), &Automation::NamesChanged, [&] { ++namesChanged; });
+        ASSERT_EQ(link.object->friends().size(), qsizetype(row.contacts.size()));
+        for (const auto& [handle, expected] : row.shown)
+            link.object->shownName(handle); // as the windows first show them
+        Link::settle();
+        for (const auto& [handle, expected] : row.shown)
+            EXPECT_EQ(link.object->shownName(handle).toStdString(), expected.toStdString());
+        const auto asked = link.jamid->calls("lookupAddress");
+        EXPECT_EQ(asked.size(), size_t(std::count_if(
+                                    row.contacts.begin(), row.contacts.end(),
+                                    [](const Contact& c) { return JamiNames::isJamiId(c.id); })));
+        for (const auto& call : asked)
+            EXPECT_EQ(call.args.mid(0, 2), (QVariantList{"a1", QString()}));
+        const bool named = std::any_of(row.shown.begin(), row.shown.end(), [](const auto& shown) {
+            return shown.first != shown.second;
+        });
+        EXPECT_EQ(namesChanged > 0, named);
     }
 }
