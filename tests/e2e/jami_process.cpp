@@ -224,17 +224,7 @@ QString JamiProcess::addJamiAccount(const QString& alias, const QString& nameSer
     };
     if (!nameServer.isEmpty())
         details.insert(QStringLiteral("RingNS.uri"), nameServer);
-    // Making the account's keys takes jamid a few seconds.
-    const QString account = addAccount(details);
-    const QDeadlineTimer deadline(60000);
-    while (!account.isEmpty() && jamiId(account).isEmpty()) {
-        if (deadline.hasExpired()) {
-            m_error = QStringLiteral("the Jami account %1 got no ID: %2").arg(account, log());
-            return {};
-        }
-        pause(100);
-    }
-    return account;
+    return addAccount(details);
 }
 
 bool JamiProcess::waitUntilRegistered(const QString& account) {

@@ -32,7 +32,8 @@ public:
     // way out), with `nameServer` as its name server when given; waits until
     // it has its ID. Its account id, or empty (see error()).
     QString addJamiAccount(const QString& alias, const QString& nameServer = QString());
-    // Waits until a Jami account is registered on its DHT (see error()).
+    // Waits until a Jami account has its keys and is registered on its DHT
+    // (see error()).
     bool waitUntilRegistered(const QString& account);
     // The Jami ID of a Jami account (its Account.username).
     static QString jamiId(const QString& account);

@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -258,19 +257,6 @@ private slots:
             QCOMPARE(form.parentWidget()->pos(), QPoint(0, 0));
         }
         QCOMPARE(m_client->count("attach 5 1"), 0);
-    }
-
-    // A client whose callers are its contacts (the desktop API's): nothing to
-    // type an address into, and the handles shown as they are.
-    void aClientWithoutTypedAddressesShowsTheWindowAsAlways() {
-        for (int window : {0, 1}) {
-            AutoAnswerListForm& form = reach(window);
-            QVERIFY(!form.txtAddress());
-            QVERIFY(form.findChildren<QLineEdit*>().isEmpty());
-            auto* contacts = form.findChild<QListView*>("lstContacts");
-            QCOMPARE(contacts->height(), 199); // 2985 twips
-            QCOMPARE(contacts->model()->index(1, 0).data().toString(), QString("bob"));
-        }
     }
 
     void unsavedEditsAreGoneAfterClosing() {
