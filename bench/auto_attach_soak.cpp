@@ -4,10 +4,12 @@
 // from the client's return (its bus name back) to the program attached again
 // beside the time the client takes to answer a bare attach request, and the
 // program's resident memory at the start, once the first rings have loaded the
-// list windows, and at the end.
+// list windows, and at the end. First it times the program's start-up, to its
+// main window shown, with no settings file (and --auto-attach) beside a start
+// with a settings file that holds the client and attaching by itself.
 // Run under a session bus: starts the stand-in and the program itself.
 //
-//   auto_attach_soak [--rings N] [--restart-every M]
+//   auto_attach_soak [--rings N] [--restart-every M] [--starts K]
 
 #include "bench_support.h"
 #include "standin_process.h"
@@ -97,8 +99,11 @@ int main(int argc, char* argv[]) {
         rings = args.value(i + 1).toInt();
     if (const qsizetype i = args.indexOf(QStringLiteral("--restart-every")); i >= 0)
         restartEvery = args.value(i + 1).toInt();
-    if (rings <= 0 || restartEvery <= 0)
-        fail(QStringLiteral("--rings and --restart-every take positive numbers"));
+    int starts = 20;
+    if (const qsizetype i = args.indexOf(QStringLiteral("--starts")); i >= 0)
+        starts = args.value(i + 1).toInt();
+    if (rings <= 0 || restartEvery <= 0 || starts <= 0)
+        fail(QStringLiteral("--rings, --restart-every and --starts take positive numbers"));
 
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("pellorin"));
@@ -132,10 +137,52 @@ int main(int argc, char* argv[]) {
     };
     startClient();
 
-    QProcess pellorin;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_STATE_HOME"), dir.filePath(QStringLiteral("state")));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{time boot}|%{message}"));
+
+    // Start-up to the main window (no notice at start either way), the program
+    // ended after each.
+    const auto startUp = [&](const QString& config, const QStringList& arguments) {
+        QProcessEnvironment startEnv = env;
+        startEnv.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        startEnv.insert(QStringLiteral("QT_LOGGING_RULES"),
+                        QStringLiteral("pellorin.start.debug=true"));
+        std::vector<double> ms;
+        for (int i = 0; i < starts; ++i) {
+            QProcess process;
+            process.setProcessEnvironment(startEnv);
+            ProgramLog startLog(process);
+            const double begun = nowMs();
+            process.start(program, arguments);
+            std::optional<double> shown;
+            if (!waitFor(
+                    [&] {
+                        shown = startLog.take(QStringLiteral("The main window is shown."));
+                        return shown.has_value();
+                    },
+                    10000))
+                fail(QStringLiteral("the program showed no main window"));
+            ms.push_back(*shown - begun);
+            process.kill();
+            process.waitForFinished(5000);
+        }
+        return figures(ms);
+    };
+    const QString settingsDir = dir.filePath(QStringLiteral("saved"));
+    if (!QDir().mkpath(settingsDir + QStringLiteral("/pellorin")))
+        fail(QStringLiteral("cannot make the settings folder"));
+    QFile settings(settingsDir + QStringLiteral("/pellorin/pellorin.conf"));
+    if (!settings.open(QIODevice::WriteOnly) ||
+        settings.write("[General]\nclient=desktop-api\nauto-attach=true\n") < 0)
+        fail(QStringLiteral("cannot write the settings file"));
+    settings.close();
+    const auto noSettings =
+        startUp(dir.filePath(QStringLiteral("config")), {QStringLiteral("--auto-attach")});
+    const auto saved = startUp(settingsDir, {});
+
+    QProcess pellorin;
     pellorin.setProcessEnvironment(env);
     pellorin.start(program, {QStringLiteral("--auto-attach")});
     ProgramLog log(pellorin);
@@ -196,6 +243,12 @@ int main(int argc, char* argv[]) {
     pellorin.waitForFinished(5000);
     standIn.stop();
 
+    std::printf("start-up to the main window, %d starts each (ms)   %10s %10s\n", starts, "median",
+                "p99");
+    std::printf("  %-46s %10.1f %10.1f\n", "no settings file, --auto-attach", noSettings.median,
+                noSettings.p99);
+    std::printf("  %-46s %10.1f %10.1f\n", "a settings file (client, auto-attach)", saved.median,
+                saved.p99);
     std::printf("Soak: %d rings (%d listed, %d unlisted), the client restarted every %d rings\n",
                 rings, listed, unlisted, restartEvery);
     std::printf("listed callers missed: %d; lines in the record: %lld\n", missed,

@@ -19,8 +19,9 @@ fi
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
 work="$(mktemp -d)"
-# The record of answered calls goes here, not into the home folder.
-export XDG_STATE_HOME="$work/state"
+# The record of answered calls and the settings go here, not into the home folder
+# (where a client saved in Options would change what the windows say).
+export XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config"
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 

@@ -1,6 +1,6 @@
 #include "attachment.h"
 
-#include "platform/busy_cursor.h"
+#include "client/link_events.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
 #include "platform/run_time_error.h"
@@ -34,8 +34,20 @@ Attachment::Attachment(AutomationFactory& factory, MessageBoxService& messages, 
 
 Attachment::~Attachment() = default;
 
+void Attachment::retire() {
+    if (!m_oSkype)
+        return;
+    if (!m_trying) {
+        m_oSkype.reset();
+        return;
+    }
+    m_oSkype->disconnect(this); // its events no longer arrive
+    m_retired.push_back(std::move(m_oSkype));
+}
+
 void Attachment::replaceObject(std::unique_ptr<Automation> fresh) {
     // Replacing the object drops the old one and every connection to it.
+    retire();
     m_oSkype.reset(fresh.release());
     connect(m_oSkype.get(), &Automation::AttachmentStatus, this,
             &Attachment::oSkype_AttachmentStatus);
@@ -55,7 +67,7 @@ void Attachment::mnuAttach_Click() {
     if (m_oSkype->client().isRunning())
         m_oSkype->attach(Automation::Protocol, true);
     else
-        m_messages.show(QStringLiteral("Please start your Skype client first."),
+        m_messages.show(text(QStringLiteral("Please start your Skype client first.")),
                         MsgBoxStyle::Information, Product::name);
 }
 
@@ -67,7 +79,7 @@ void Attachment::oSkype_AttachmentStatus(int status) {
     try {
         switch (status) {
         case AttachStatus::Success:
-            m_messages.show(AttachedText, MsgBoxStyle::Information, Product::name);
+            m_messages.show(text(AttachedText), MsgBoxStyle::Information, Product::name);
             break;
         case AttachStatus::PendingAuthorization:
             if (!m_oSkype)
@@ -75,7 +87,7 @@ void Attachment::oSkype_AttachmentStatus(int status) {
             m_oSkype->attach(Automation::Protocol, true);
             break;
         case AttachStatus::Refused:
-            m_messages.show(RefusedText, MsgBoxStyle::Exclamation, Product::name);
+            m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
             break;
         default:
             break;
@@ -96,35 +108,62 @@ void Attachment::startAutoAttach(AutoAttachTimes times) {
     tryAttach();
 }
 
+void Attachment::stopAutoAttach() {
+    m_auto = false;
+    m_retry.stop();
+}
+
+void Attachment::clientChanged() {
+    m_retry.stop();
+    retire();
+    m_attached = false;
+    m_notBefore = QDeadlineTimer();
+    m_successShown = false;
+    m_refusalShown = false;
+    if (m_auto)
+        tryAttach();
+}
+
+QString Attachment::text(const QString& desktopApiText) const {
+    return ClientTexts::named(desktopApiText, m_factory.clientName());
+}
+
 void Attachment::retryIn(int ms) {
     if (!m_attached)
         m_retry.start(std::max<qint64>(ms, m_notBefore.remainingTime()));
 }
 
-// Asks without waiting: the outcome comes as a status event. Whatever goes wrong
-// goes to the log, and the next try follows.
+// Asks in the background: the outcome comes as a status event. Whatever goes
+// wrong goes to the log, and the next try follows. The retry timer may fire while
+// this waits for the client (the windows go on meanwhile): that try is left out,
+// and the next one is timed from the end of this one.
 void Attachment::tryAttach() {
-    if (m_attached)
+    if (m_attached || m_trying)
         return;
     if (!m_notBefore.hasExpired()) {
         retryIn(0);
         return;
     }
-    // The user did not ask for this and need not wait for it.
-    const BusyCursor::Quiet quiet;
+    const LinkEvents::Background background;
+    m_trying = true;
     try {
         if (!m_oSkype)
             replaceObject(m_factory.create());
-        // Ask again later whatever happens: an answer that never comes must not
-        // stop the tries. A status event moves the next try or stops them.
-        retryIn(m_times.retryMs);
-        if (m_oSkype->client().isRunning())
-            m_oSkype->attach(Automation::Protocol, false);
+        // The object stays while this try runs, even if the user replaces it.
+        Automation* object = m_oSkype.get();
+        if (object->client().isRunning())
+            object->attach(Automation::Protocol, false);
     } catch (const RunTimeError& e) {
         qCInfo(lcAttach).noquote() << "Attaching failed:" << e.description();
     } catch (const std::exception& e) {
         qCInfo(lcAttach).noquote() << "Attaching failed:" << e.what();
     }
+    m_trying = false;
+    m_retired.clear();
+    // Ask again later whatever happened: an answer that never comes must not stop
+    // the tries. A status event moves the next try or stops them.
+    if (m_auto && !m_retry.isActive())
+        retryIn(m_times.retryMs);
 }
 
 void Attachment::autoStatus(int status) {
@@ -139,7 +178,7 @@ void Attachment::autoStatus(int status) {
         } else {
             m_successShown = true;
             qCInfo(lcAttach) << "Attached to the calling client.";
-            m_messages.show(AttachedText, MsgBoxStyle::Information, Product::name);
+            m_messages.show(text(AttachedText), MsgBoxStyle::Information, Product::name);
         }
         return;
     case AttachStatus::PendingAuthorization:
@@ -154,7 +193,7 @@ void Attachment::autoStatus(int status) {
         } else {
             m_refusalShown = true;
             qCInfo(lcAttach) << "The calling client refused Pellorin; asking again later.";
-            m_messages.show(RefusedText, MsgBoxStyle::Exclamation, Product::name);
+            m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
         }
         return;
     case AttachStatus::NotAvailable:

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class MessageBoxService;
 
@@ -18,7 +19,9 @@ class MessageBoxService;
 // attachment ends, without boxes or the busy cursor while it waits: at once when
 // the client says it is back and otherwise every few seconds. Only the
 // first success and the first refusal are shown; the rest goes to the log. After a
-// refusal it asks again no sooner than half a minute later.
+// refusal it asks again no sooner than half a minute later. One try at a time:
+// a client that takes the request and never answers holds up the next try, not
+// the windows, which the user goes on using while a try waits.
 class Attachment : public QObject {
     Q_OBJECT
 public:
@@ -42,6 +45,14 @@ public:
     void startAutoAttach(AutoAttachTimes times);
     void startAutoAttach() { startAutoAttach(AutoAttachTimes{}); }
 
+    // Stops attaching by itself; the current attachment stays.
+    void stopAutoAttach();
+    // The client in use has changed (the factory now makes another client's
+    // objects): oSkype goes, and its events no longer arrive. Auto-attaching, it
+    // attaches to the new client at once, and its first success and refusal are
+    // shown again.
+    void clientChanged();
+
     // Null until the first attach command.
     Automation* oSkype() const { return m_oSkype.get(); }
     // Drops oSkype at the program's end: its events no longer arrive, and no
@@ -49,7 +60,7 @@ public:
     void release() {
         m_auto = false;
         m_retry.stop();
-        m_oSkype.reset();
+        retire();
     }
 
 signals:
@@ -66,10 +77,17 @@ private:
     void tryAttach();
     void retryIn(int ms);
     void replaceObject(std::unique_ptr<Automation> fresh);
+    // Drops oSkype. A try that waits in the background may still be using it: it
+    // goes once that try has returned.
+    void retire();
+    // A text that names the client, naming the one in use.
+    QString text(const QString& desktopApiText) const;
 
     AutomationFactory& m_factory;
     MessageBoxService& m_messages;
     std::unique_ptr<Automation, DeleteLater> m_oSkype;
+    bool m_trying = false;
+    std::vector<std::unique_ptr<Automation, DeleteLater>> m_retired;
 
     bool m_auto = false;
     AutoAttachTimes m_times;

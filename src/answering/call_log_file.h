@@ -27,6 +27,8 @@ public:
     static QString line(const QDateTime& when, const QString& client, const AnsweredCall& call);
 
     void add(const AnsweredCall& call) override;
+    // The client the next lines name (after the client in use changed).
+    void setClient(QString client) { m_client = std::move(client); }
     QString path() const { return m_path; }
 
 private:

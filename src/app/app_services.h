@@ -7,6 +7,7 @@ class CallRecord;
 class MessageBoxService;
 class NotificationIcon;
 class Pause;
+class Preferences;
 class ShellOpen;
 
 // The outside services the windows use, handed in by main() (or by a test).
@@ -24,4 +25,8 @@ struct AppServices {
     CallRecord* callRecord = nullptr;
     // No notice at start: attach at once, and again whenever the attachment ends.
     bool autoAttach = false;
+    // What Options changes beside the lists and the logo (the client in use,
+    // attaching by itself, starting at login); without it Options offers none of
+    // that. `automation` is then the client link it switches.
+    Preferences* preferences = nullptr;
 };

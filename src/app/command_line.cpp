@@ -13,14 +13,9 @@ constexpr auto ClientOption = "--client";
 constexpr auto ControlOption = "--baresip-control";
 constexpr auto AutoAttachOption = "--auto-attach";
 
-struct Address {
-    QString host;
-    quint16 port;
-};
+} // namespace
 
-// "HOST:PORT": a host name or IPv4 address, or an IPv6 address in brackets;
-// a port from 1 to 65535.
-std::optional<Address> parseAddress(const QString& text) {
+std::optional<ControlAddress> parseControlAddress(const QString& text) {
     const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
     if (colon <= 0)
         return std::nullopt;
@@ -38,7 +33,7 @@ std::optional<Address> parseAddress(const QString& text) {
         host = host.mid(1, host.size() - 2);
         if (QHostAddress(host).protocol() != QAbstractSocket::IPv6Protocol)
             return std::nullopt;
-        return Address{host, static_cast<quint16>(port)};
+        return ControlAddress{host, static_cast<quint16>(port)};
     }
     // A name: letters, digits, '-' and '.', not starting or ending with '.' or '-'.
     if (host.startsWith(QLatin1Char('.')) || host.endsWith(QLatin1Char('.')) ||
@@ -48,8 +43,17 @@ std::optional<Address> parseAddress(const QString& text) {
         if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-') &&
             c != QLatin1Char('.'))
             return std::nullopt;
-    return Address{host, static_cast<quint16>(port)};
+    return ControlAddress{host, static_cast<quint16>(port)};
 }
+
+QString controlAddressText(const ControlAddress& address) {
+    const bool ipv6 = address.host.contains(QLatin1Char(':'));
+    return (ipv6 ? QStringLiteral("[%1]:%2") : QStringLiteral("%1:%2"))
+        .arg(address.host)
+        .arg(address.port);
+}
+
+namespace {
 
 // The options of Qt itself, which the application object takes out of the command
 // line when it is made, written with one dash or two: those followed by a value,
@@ -94,6 +98,26 @@ QStringList withoutToolkitOptions(const QStringList& arguments) {
 
 } // namespace
 
+QString clientId(CommandLineOptions::Client client) {
+    switch (client) {
+    case CommandLineOptions::Client::Baresip:
+        return QStringLiteral("baresip");
+    case CommandLineOptions::Client::Jami:
+        return QStringLiteral("jami");
+    case CommandLineOptions::Client::DesktopApi:
+        break;
+    }
+    return QStringLiteral("desktop-api");
+}
+
+std::optional<CommandLineOptions::Client> clientFromId(const QString& id) {
+    for (auto client : {CommandLineOptions::Client::DesktopApi, CommandLineOptions::Client::Baresip,
+                        CommandLineOptions::Client::Jami})
+        if (id == clientId(client))
+            return client;
+    return std::nullopt;
+}
+
 QString commandLineUsage() {
     return QStringLiteral("usage: pellorin [--client desktop-api|baresip|jami] "
                           "[--baresip-control HOST:PORT] [--auto-attach]");
@@ -104,7 +128,6 @@ CommandLine parseCommandLine(const QStringList& allArguments) {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")))
         return UsageWanted{};
     CommandLineOptions options;
-    bool controlGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String(AutoAttachOption)) {
             options.autoAttach = true;
@@ -125,24 +148,21 @@ CommandLine parseCommandLine(const QStringList& allArguments) {
             value = arguments[++i];
         }
         if (name == QLatin1String(ClientOption)) {
-            if (*value == QLatin1String("desktop-api"))
-                options.client = CommandLineOptions::Client::DesktopApi;
-            else if (*value == QLatin1String("baresip"))
-                options.client = CommandLineOptions::Client::Baresip;
-            else if (*value == QLatin1String("jami"))
-                options.client = CommandLineOptions::Client::Jami;
-            else
+            const std::optional<CommandLineOptions::Client> client = clientFromId(*value);
+            if (!client)
                 return UsageError{QStringLiteral("unknown client \"%1\"").arg(*value)};
+            options.client = *client;
+            options.clientGiven = true;
         } else {
-            const std::optional<Address> address = parseAddress(*value);
+            const std::optional<ControlAddress> address = parseControlAddress(*value);
             if (!address)
                 return UsageError{QStringLiteral("\"%1\" is not an address HOST:PORT").arg(*value)};
             options.baresipHost = address->host;
             options.baresipPort = address->port;
-            controlGiven = true;
+            options.controlGiven = true;
         }
     }
-    if (controlGiven && options.client != CommandLineOptions::Client::Baresip)
+    if (options.controlGiven && options.client != CommandLineOptions::Client::Baresip)
         return UsageError{QStringLiteral("%1 goes with --client baresip").arg(ControlOption)};
     return options;
 }

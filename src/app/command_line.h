@@ -19,7 +19,29 @@ struct CommandLineOptions {
     quint16 baresipPort = DefaultBaresipPort;
     // No notice at start: attach at once and again whenever the attachment ends.
     bool autoAttach = false;
+    // Whether --client and --baresip-control were given (they win over the
+    // settings for this run).
+    bool clientGiven = false;
+    bool controlGiven = false;
 };
+
+// baresip's control address.
+struct ControlAddress {
+    QString host;
+    quint16 port;
+    bool operator==(const ControlAddress&) const = default;
+};
+
+// "HOST:PORT": a host name or IPv4 address, or an IPv6 address in brackets; a
+// port from 1 to 65535. Nothing for anything else.
+std::optional<ControlAddress> parseControlAddress(const QString& text);
+// The address as parseControlAddress reads it.
+QString controlAddressText(const ControlAddress& address);
+
+// A client's name on the command line and in the settings file: "desktop-api",
+// "baresip", "jami"; and back (nothing for a name that is none of these).
+QString clientId(CommandLineOptions::Client client);
+std::optional<CommandLineOptions::Client> clientFromId(const QString& id);
 
 // The command line is not one the program takes: what is wrong with it.
 struct UsageError {

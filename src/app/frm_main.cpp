@@ -1,19 +1,33 @@
 #include "frm_main.h"
 
+#include "answering/attachment.h"
+#include "app/client_choice.h"
+#include "app/preferences.h"
+#include "client/client_texts.h"
 #include "platform/error_report.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
 #include "platform/run_time_error.h"
 #include "platform/shell_open.h"
 #include "platform/units.h"
-#include "answering/attachment.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+// The captions that name the client (see ClientTexts).
+const QString AttachCaption = QStringLiteral("&Attach to Skype");
+const QString ContactsCaption = QStringLiteral("Skype Contacts");
+
+} // namespace
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_errors(services.messages),
@@ -77,11 +91,12 @@ QMenu* frmMain::addMenu(QMenu* parent, const char* name, const QString& caption)
     return menu;
 }
 
-void frmMain::addCommand(QMenu* menu, const char* name, const QString& caption,
-                         void (frmMain::*handler)()) {
+QAction* frmMain::addCommand(QMenu* menu, const char* name, const QString& caption,
+                             void (frmMain::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, handler);
+    return action;
 }
 
 void frmMain::addSeparator(QMenu* menu, const char* name) {
@@ -90,7 +105,8 @@ void frmMain::addSeparator(QMenu* menu, const char* name) {
 
 void frmMain::buildMenus() {
     QMenu* file = addMenu(nullptr, "mnuFile", QStringLiteral("&File"));
-    addCommand(file, "mnuAttach", QStringLiteral("&Attach to Skype"), &frmMain::mnuAttach_Click);
+    m_attachCommand =
+        addCommand(file, "mnuAttach", clientText(AttachCaption), &frmMain::mnuAttach_Click);
     addSeparator(file, "mnuSep1");
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
 
@@ -104,10 +120,12 @@ void frmMain::buildMenus() {
     QMenu* logo = addMenu(options, "mnuLogo", QStringLiteral("Logo"));
     addCommand(logo, "mnuShowLogo", QStringLiteral("Show Logo"), &frmMain::mnuShowLogo_Click);
     addCommand(logo, "mnuHideLogo", QStringLiteral("Hide Logo"), &frmMain::mnuHideLogo_Click);
+    if (m_services.preferences)
+        buildPreferenceItems(options, *m_services.preferences);
 
     QMenu* view = addMenu(nullptr, "mnuViewMenu", QStringLiteral("View"));
-    addCommand(view, "mnuSkypeContacts", QStringLiteral("Skype Contacts"),
-               &frmMain::mnuSkypeContacts_Click);
+    m_contactsCommand = addCommand(view, "mnuSkypeContacts", clientText(ContactsCaption),
+                                   &frmMain::mnuSkypeContacts_Click);
     addSeparator(view, "mnuSep2");
     addCommand(view, "mnuMinimizeToTray", QStringLiteral("Minimize to Tray"),
                &frmMain::mnuMinimizeToTray_Click);
@@ -119,12 +137,99 @@ void frmMain::buildMenus() {
     addCommand(help, "mnuAbout", QStringLiteral("About"), &frmMain::mnuAbout_Click);
 }
 
+void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
+    addSeparator(options, "mnuSep6");
+    QMenu* clients = addMenu(options, "mnuCallingClient", QStringLiteral("Calling Client"));
+    auto* group = new QActionGroup(this);
+    const std::pair<CommandLineOptions::Client, const char*> items[] = {
+        {CommandLineOptions::Client::DesktopApi, "mnuClientDesktopApi"},
+        {CommandLineOptions::Client::Baresip, "mnuClientBaresip"},
+        {CommandLineOptions::Client::Jami, "mnuClientJami"}};
+    for (const auto& [client, name] : items) {
+        QAction* item = clients->addAction(clientTextName(client));
+        item->setObjectName(QLatin1String(name));
+        item->setCheckable(true);
+        item->setActionGroup(group);
+        connect(item, &QAction::triggered, this,
+                [this, client = client] { mnuCallingClient_Click(client); });
+        m_clientItems[client] = item;
+    }
+    addSeparator(clients, "mnuSep7");
+    addCommand(clients, "mnuBaresipControl", QStringLiteral("baresip Control Address..."),
+               &frmMain::mnuBaresipControl_Click);
+    m_attachAutomatically =
+        addCommand(options, "mnuAttachAutomatically", QStringLiteral("Attach Automatically"),
+                   &frmMain::mnuAttachAutomatically_Click);
+    m_attachAutomatically->setCheckable(true);
+    m_startAtLogin = addCommand(options, "mnuStartAtLogin", QStringLiteral("Start at Login"),
+                                &frmMain::mnuStartAtLogin_Click);
+    m_startAtLogin->setCheckable(true);
+    // The entry may come or go behind the program's back.
+    connect(options, &QMenu::aboutToShow, this, &frmMain::showPreferences);
+    connect(&preferences, &Preferences::clientChanged, this, &frmMain::preferences_ClientChanged);
+    showPreferences();
+}
+
+void frmMain::showPreferences() {
+    Preferences* preferences = m_services.preferences;
+    if (!preferences)
+        return;
+    m_clientItems.at(preferences->setup().client)->setChecked(true);
+    m_attachAutomatically->setChecked(m_services.autoAttach);
+    m_startAtLogin->setChecked(preferences->startsAtLogin());
+}
+
+QString frmMain::clientText(const QString& desktopApiText) const {
+    return ClientTexts::named(desktopApiText, m_services.automation.clientName());
+}
+
+void frmMain::preferences_ClientChanged() {
+    m_attachment->clientChanged();
+    m_attachCommand->setText(clientText(AttachCaption));
+    m_contactsCommand->setText(clientText(ContactsCaption));
+}
+
+void frmMain::mnuCallingClient_Click(CommandLineOptions::Client client) {
+    runHandler(m_errors, [&] { m_services.preferences->chooseClient(client); });
+    showPreferences();
+}
+
+void frmMain::mnuBaresipControl_Click() {
+    runHandler(m_errors, [this] {
+        const ControlAddress& now = m_services.preferences->setup().baresipControl;
+        bool ok = false;
+        const QString text = QInputDialog::getText(
+            this, QStringLiteral("baresip Control Address"),
+            QStringLiteral("Where baresip's control socket (its ctrl_tcp module) listens, "
+                           "HOST:PORT:"),
+            QLineEdit::Normal, controlAddressText(now), &ok);
+        if (ok)
+            m_services.preferences->setBaresipControl(text);
+    });
+}
+
+void frmMain::mnuAttachAutomatically_Click() {
+    m_services.autoAttach = m_attachAutomatically->isChecked();
+    if (m_services.autoAttach)
+        m_attachment->startAutoAttach();
+    else
+        m_attachment->stopAutoAttach();
+    runHandler(m_errors, [this] { m_services.preferences->setAutoAttach(m_services.autoAttach); });
+}
+
+void frmMain::mnuStartAtLogin_Click() {
+    runHandler(m_errors,
+               [this] { m_services.preferences->setStartAtLogin(m_startAtLogin->isChecked()); });
+    showPreferences();
+}
+
 void frmMain::MDIForm_Load() {
     runHandler(m_errors, [this] {
         if (!m_services.autoAttach)
             m_services.messages.showAndWait(
-                QStringLiteral("Please attach Pellorin to your Skype client first before using "
-                               "any features,\r\nby clicking on File > Attach to Skype"),
+                clientText(QStringLiteral("Please attach Pellorin to your Skype client first "
+                                          "before using any features,\r\nby clicking on File > "
+                                          "Attach to Skype")),
                 MsgBoxStyle::Information, Product::name);
         // A plain white client area, no logo.
         oBackground = std::make_unique<CMdiBackground>(m_windowSystem);
@@ -135,8 +240,10 @@ void frmMain::MDIForm_Load() {
         oBackground->setGraphicPosition(0);
         oBackground->setAutoRefresh(true);
     });
+    // From the event loop, with the window shown: the user may use it while the
+    // first try waits for the client.
     if (m_services.autoAttach)
-        m_attachment->startAutoAttach();
+        QTimer::singleShot(0, m_attachment, [this] { m_attachment->startAutoAttach(); });
 }
 
 Automation* frmMain::oSkype() const {

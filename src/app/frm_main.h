@@ -13,10 +13,15 @@
 #include "platform/window_instance.h"
 #include "client/automation.h"
 #include "answering/call_handler.h"
+#include "app/command_line.h"
 
 #include <QMainWindow>
 
+#include <map>
+
 class Attachment;
+class Preferences;
+class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -46,6 +51,11 @@ public:
     void mnuMinimizeToTray_Click();
     void mnuHomePage_Click();
     void mnuAbout_Click();
+    // Options > Calling Client and the items after it (with Preferences only).
+    void mnuCallingClient_Click(CommandLineOptions::Client client);
+    void mnuBaresipControl_Click();
+    void mnuAttachAutomatically_Click();
+    void mnuStartAtLogin_Click();
 
     // Hides the window behind its icon in the notification area; the icon's
     // left button or its context action brings the window back. Where the
@@ -86,9 +96,17 @@ protected:
 private:
     void buildMenus();
     QMenu* addMenu(QMenu* parent, const char* name, const QString& caption);
-    void addCommand(QMenu* menu, const char* name, const QString& caption,
-                    void (frmMain::*handler)());
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        void (frmMain::*handler)());
     void addSeparator(QMenu* menu, const char* name);
+    void buildPreferenceItems(QMenu* options, Preferences& preferences);
+    // The check marks of the preference items, as things are.
+    void showPreferences();
+    // A text that names the client, naming the one in use.
+    QString clientText(const QString& desktopApiText) const;
+    // The client in use changed: the attachment to the old one goes, and the
+    // menus name the new one.
+    void preferences_ClientChanged();
     void unloadChildren();
 
     // What the call handler reaches: the list windows, loaded on first reach.
@@ -110,6 +128,12 @@ private:
     Attachment* m_attachment;
     QWidget* Picture1;
     QLabel* imgBack;
+    QAction* m_attachCommand = nullptr;
+    QAction* m_contactsCommand = nullptr;
+    // The preference items, with Preferences only.
+    std::map<CommandLineOptions::Client, QAction*> m_clientItems;
+    QAction* m_attachAutomatically = nullptr;
+    QAction* m_startAtLogin = nullptr;
     WindowInstance<frmAutoCallList> m_autoCallList;
     WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
     WindowInstance<frmContact> m_contactWindow;

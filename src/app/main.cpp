@@ -1,7 +1,10 @@
 #include "answering/call_log_file.h"
 #include "app/client_choice.h"
+#include "app/client_in_use.h"
 #include "app/command_line.h"
 #include "app/frm_main.h"
+#include "app/preferences.h"
+#include "app/settings.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "lists/list_location.h"
@@ -43,26 +46,35 @@ int main(int argc, char* argv[]) {
     case SingleInstance::Claim::First:
         break;
     }
-    const std::unique_ptr<AutomationFactory> automation = makeAutomationFactory(options);
+    // The settings, and the client: the command line's, the one saved, or the one
+    // that runs.
+    Settings settings(Settings::defaultPath());
+    SessionRunningClients running;
+    ClientInUse automation(chooseClient(options, settings.saved(), running).setup);
 
     QtMessageBoxService messages;
     DesktopShellOpen shell;
     ThreadPause pause;
     QtNotificationIcon trayIcon;
-    CallLogFile calls(CallLogFile::defaultPath(), clientName(options));
+    CallLogFile calls(CallLogFile::defaultPath(), clientId(automation.setup().client));
+    Preferences preferences(
+        settings, automation,
+        AutostartEntry(AutostartEntry::defaultPath(),
+                       AutostartEntry::commandFor(QApplication::applicationFilePath())),
+        messages, &calls);
     const AppServices services{.messages = messages,
                                .shell = shell,
                                .pause = pause,
-                               .automation = *automation,
+                               .automation = automation,
                                .trayIcon = trayIcon,
                                .programDir =
                                    ListLocation::choose(QApplication::applicationDirPath()),
                                .callRecord = &calls,
-                               .autoAttach = options.autoAttach};
+                               .autoAttach = options.autoAttach || settings.saved().autoAttach,
+                               .preferences = &preferences};
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);
-    QObject::connect(&instance, &SingleInstance::showRequested, mainWindow.get(),
-                     &frmMain::bringBack);
+    instance.listen([window = mainWindow.get()] { window->bringBack(); });
     messages.setParent(mainWindow.get());
     return app.exec();
 }

@@ -6,6 +6,8 @@
 #include <QDBusReply>
 #include <QLoggingCategory>
 
+#include <utility>
+
 Q_LOGGING_CATEGORY(lcInstance, "pellorin.instance", QtInfoMsg)
 
 namespace {
@@ -47,7 +49,16 @@ SingleInstance::Claim SingleInstance::claim() {
     return Claim::HandedOver;
 }
 
+void SingleInstance::listen(std::function<void()> show) {
+    m_show = std::move(show);
+    if (std::exchange(m_missed, false))
+        m_show();
+}
+
 void SingleInstance::Activate(const QVariantMap& /*platformData*/) {
     qCInfo(lcInstance) << "Started again: showing the window.";
-    emit showRequested();
+    if (m_show)
+        m_show();
+    else
+        m_missed = true;
 }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QVariantMap>
 
+#include <functional>
+
 // One running program per user session: the first one owns the session-bus name
 // of the desktop entry's id and serves org.freedesktop.Application there; a
 // later one asks it to show its window instead of running beside it. Without a
@@ -23,10 +25,16 @@ public:
     // Call once, with the application object made.
     Claim claim();
 
+    // From now on a later start runs `show`. One that came while this program
+    // was still starting (its notice open, its first attach under way) is acted
+    // on now.
+    void listen(std::function<void()> show);
+
 public slots:
     // What another start asks of the first one.
     Q_SCRIPTABLE void Activate(const QVariantMap& platformData);
 
-signals:
-    void showRequested();
+private:
+    std::function<void()> m_show;
+    bool m_missed = false;
 };

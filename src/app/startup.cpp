@@ -3,6 +3,11 @@
 #include "frm_main.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
+
+// Off unless asked for (QT_LOGGING_RULES="pellorin.start.debug=true"): the
+// start-up benchmark times the program by it.
+Q_LOGGING_CATEGORY(lcStart, "pellorin.start", QtInfoMsg)
 
 std::unique_ptr<frmMain> startProgram(const AppServices& services) {
     QApplication::setQuitOnLastWindowClosed(false);
@@ -12,5 +17,6 @@ std::unique_ptr<frmMain> startProgram(const AppServices& services) {
                      &QCoreApplication::quit, Qt::DirectConnection);
     window->MDIForm_Load();
     window->show();
+    qCDebug(lcStart) << "The main window is shown.";
     return window;
 }

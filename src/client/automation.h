@@ -1,5 +1,7 @@
 #pragma once
 
+#include "client/client_texts.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QObject>
@@ -121,6 +123,8 @@ public:
     virtual ~AutomationFactory() = default;
     // A new, unattached automation object. Throws when none can be made.
     virtual std::unique_ptr<Automation> create() = 0;
+    // The client's name in the program's texts (see ClientTexts).
+    virtual QString clientName() const { return ClientTexts::DesktopApiName; }
 };
 
 Q_DECLARE_METATYPE(SkypeCallPtr)

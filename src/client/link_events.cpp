@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <optional>
+#include <utility>
+
 void LinkEvents::post(std::function<void()> raise) {
     m_events.push_back(std::move(raise));
     scheduleDispatch();
@@ -24,9 +27,17 @@ bool LinkEvents::waitUntil(const std::function<bool()>& done, int timeoutMs, boo
     });
     if (!deliverEvents)
         ++m_holds;
-    const BusyCursor busy;
+    const bool background = s_background > 0;
+    std::optional<BusyCursor> busy;
+    if (!background)
+        busy.emplace();
     timer.start(timeoutMs);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    {
+        // What the user does meanwhile is not in the background.
+        const int outer = std::exchange(s_background, 0);
+        loop.exec(background ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+        s_background = outer;
+    }
     if (!deliverEvents && --m_holds == 0 && !m_events.empty())
         scheduleDispatch();
     return done();

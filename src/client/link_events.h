@@ -23,8 +23,21 @@ public:
 
     // Runs the event loop, without user input and with the busy cursor, until
     // `done` holds or `timeoutMs` have passed; `done` is looked at again whenever
-    // progressed() is called. Returns done().
+    // progressed() is called. Returns done(). In the background (see Background)
+    // the user goes on using the windows meanwhile.
     bool waitUntil(const std::function<bool()>& done, int timeoutMs, bool deliverEvents = false);
+
+    // While one lives, waits for the client are the program's own business, which
+    // the user did not ask for and need not wait for (attaching again by itself):
+    // no busy cursor, and the windows take input. What the user starts meanwhile
+    // waits as usual, with the busy cursor and without input.
+    class Background {
+    public:
+        Background() { ++s_background; }
+        ~Background() { --s_background; }
+        Background(const Background&) = delete;
+        Background& operator=(const Background&) = delete;
+    };
     // Something a wait may be waiting for has happened.
     void progressed() { emit progress(); }
 
@@ -35,6 +48,7 @@ private:
     void scheduleDispatch();
     void dispatch();
 
+    static inline int s_background = 0;
     std::deque<std::function<void()>> m_events;
     int m_holds = 0;
     bool m_dispatchScheduled = false;

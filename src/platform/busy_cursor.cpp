@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 
 BusyCursor::BusyCursor() {
-    if (s_quiet == 0 && qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         m_shown = true;
     }

@@ -34,8 +34,14 @@ QMessageBox* makeBox(QWidget* parent, const QString& text, int style, const QStr
     box->setText(shown);
     box->setTextFormat(Qt::PlainText);
     box->setIcon(style == MsgBoxStyle::Exclamation ? QMessageBox::Warning
+                 : style == MsgBoxStyle::Question  ? QMessageBox::Question
                                                    : QMessageBox::Information);
-    box->setStandardButtons(QMessageBox::Ok);
+    if (style == MsgBoxStyle::Question) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::No);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+    }
     box->setWindowModality(Qt::ApplicationModal);
     fitLines(*box, shown);
     return box;
@@ -74,4 +80,12 @@ void QtMessageBoxService::showAndWait(const QString& text, int style, const QStr
         makeBox(m_parent ? m_parent.data() : QApplication::activeWindow(), text, style, title);
     box->exec();
     delete box;
+}
+
+bool QtMessageBoxService::ask(const QString& text, const QString& title) {
+    QMessageBox* box = makeBox(m_parent ? m_parent.data() : QApplication::activeWindow(), text,
+                               MsgBoxStyle::Question, title);
+    const bool yes = box->exec() == QMessageBox::Yes;
+    delete box;
+    return yes;
 }

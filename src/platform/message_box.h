@@ -10,6 +10,7 @@
 namespace MsgBoxStyle {
 inline constexpr int Exclamation = 48; // failures
 inline constexpr int Information = 64; // notices
+inline constexpr int Question = 36;    // a question with Yes and No buttons
 } // namespace MsgBoxStyle
 
 // A box that has been shown. It stays until the user closes it.
@@ -34,6 +35,9 @@ public:
     // Returns when the user has closed the box: for the notice at start, before
     // anything else happens.
     virtual void showAndWait(const QString& text, int style, const QString& title) = 0;
+    // A question with Yes and No buttons, answered before anything else
+    // happens: true for Yes. One that cannot ask takes No (nothing is changed).
+    virtual bool ask(const QString& /*text*/, const QString& /*title*/) { return false; }
 };
 
 // The real one: QMessageBox windows over the given parent (or the active window).
@@ -43,6 +47,7 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
     std::shared_ptr<ShownBox> show(const QString& text, int style, const QString& title) override;
     void showAndWait(const QString& text, int style, const QString& title) override;
+    bool ask(const QString& text, const QString& title) override;
 
 private:
     QPointer<QWidget> m_parent;

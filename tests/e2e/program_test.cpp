@@ -1,4 +1,9 @@
+#include "app/client_choice.h"
+#include "app/client_in_use.h"
 #include "app/frm_main.h"
+#include "app/preferences.h"
+#include "app/settings.h"
+#include "app/startup.h"
 #include "contacts/frm_contact.h"
 #include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
@@ -9,6 +14,8 @@
 #include "client/desktop_api/dbus_automation.h"
 #include "standin_process.h"
 
+#include <QAction>
+#include <QDBusConnection>
 #include <QDate>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -209,6 +216,49 @@ TEST(Program, ContactBrowserShowsTheClientsContactsAndAProfile) {
                            "Builds things.", "+44 7700 900123", "+44 1904 555", "", "Bob F."}));
     EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join('|').toStdString();
     standIn.stop();
+}
+
+// A first start: nothing saved, no options, and only Jami running (its daemon's
+// bus name has an owner). Jami is the client, the texts name it, attaching to
+// it succeeds, and nothing is saved.
+TEST(Program, FirstStartFindsTheClientThatRuns) {
+    QTemporaryDir config, dir;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QDBusConnection jamid =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("jamid"));
+    ASSERT_TRUE(jamid.registerService(QStringLiteral("cx.ring.Ring")));
+
+    Settings settings(Settings::defaultPath());
+    SessionRunningClients running;
+    ClientInUse automation(chooseClient(CommandLineOptions{}, settings.saved(), running).setup);
+    RecordingMessageBox boxes;
+    RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
+    RecordingPause pause;
+    Preferences preferences(settings, automation,
+                            AutostartEntry(AutostartEntry::defaultPath(), "pellorin"), boxes);
+    const std::unique_ptr<frmMain> window = startProgram(AppServices{.messages = boxes,
+                                                                     .shell = shell,
+                                                                     .pause = pause,
+                                                                     .automation = automation,
+                                                                     .trayIcon = tray,
+                                                                     .programDir = dir.path(),
+                                                                     .preferences = &preferences});
+    EXPECT_TRUE(boxes.texts().value(0).endsWith("File > Attach to Jami"));
+    EXPECT_TRUE(window->findChild<QAction*>("mnuClientJami")->isChecked());
+    window->findChild<QAction*>("mnuAttach")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return boxes.texts().contains(
+                "Pellorin has successfully attached itself to your Jami client.");
+        },
+        5000))
+        << boxes.texts().join('|').toStdString();
+    EXPECT_FALSE(QFile::exists(Settings::defaultPath()));
+    window->mnuExit_Click();
+    jamid.unregisterService(QStringLiteral("cx.ring.Ring"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("jamid"));
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace

@@ -29,6 +29,8 @@ public:
     // Runs while a box is "open", for tests that look at the program's state then.
     std::function<void(const Shown&)> onShow;
     bool keepOpen = false;
+    // What the user answers to a question (recorded in `shown` too).
+    bool answer = false;
     // The most boxes open at one time.
     int mostOpen = 0;
 
@@ -46,6 +48,12 @@ public:
         shown.push_back({text, style, title});
         if (onShow)
             onShow(shown.back());
+    }
+    bool ask(const QString& text, const QString& title) override {
+        shown.push_back({text, MsgBoxStyle::Question, title});
+        if (onShow)
+            onShow(shown.back());
+        return answer;
     }
     QStringList texts() const {
         QStringList all;

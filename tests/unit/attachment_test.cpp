@@ -1,12 +1,17 @@
+#include "answering/attachment.h"
+#include "client/baresip/baresip_automation_factory.h"
 #include "fakes/fake_client.h"
+#include "fakes/memory_control_socket.h"
 #include "fakes/recorders.h"
 #include "platform/error_report.h"
 #include "platform/message_box.h"
-#include "answering/attachment.h"
 
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -171,6 +176,37 @@ TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 3; }, 1500));
     EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kRefused, 48, "Pellorin"},
                                                                     {kAttached, 64, "Pellorin"}}));
+}
+
+// A client that takes the connection and never answers (baresip stopped), left
+// for many retry periods: one try at a time, each from the same depth of the
+// stack, and not answering is no refusal.
+TEST(AutoAttachHungClient, OneTryAtATimeAndTheStackStaysFlat) {
+    std::vector<std::uintptr_t> depths; // where each try's command was sent from
+    BaresipAutomationFactory factory(
+        "127.0.0.1", 4444, {.connectMs = 100, .commandMs = 100, .callSetupMs = 100}, [&] {
+            auto socket = std::make_unique<MemoryControlSocket>();
+            socket->respond = [&](const MemoryControlSocket::Command&) {
+                const int here = 0;
+                depths.push_back(reinterpret_cast<std::uintptr_t>(&here));
+                return std::optional<CtrlProtocol::Response>();
+            };
+            return socket;
+        });
+    RecordingMessageBox boxes;
+    Attachment attachment{factory, boxes};
+    attachment.startAutoAttach({.retryMs = 10, .afterRefusalMs = 600});
+    QTest::qWait(1500);
+
+    // Each try waits out its 100 ms before the next starts 10 ms later: one
+    // every 110 ms at the most.
+    EXPECT_GE(depths.size(), 5u);
+    EXPECT_LE(depths.size(), 16u);
+    ASSERT_GE(depths.size(), 3u);
+    // The first try ran from the test itself, the others from the event loop.
+    const auto [low, high] = std::minmax_element(depths.begin() + 1, depths.end());
+    EXPECT_LT(*high - *low, 1024u);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {

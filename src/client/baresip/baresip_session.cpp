@@ -1,8 +1,8 @@
 #include "baresip_session.h"
 
 #include "baresip_call.h"
-#include "control_socket.h"
 #include "client/link_error.h"
+#include "control_socket.h"
 
 #include <QLoggingCategory>
 #include <QTimer>
@@ -165,8 +165,10 @@ void BaresipSession::attach(Automation* object, int /*protocol*/, bool wait) {
                                    .arg(quoted(probe.data)));
     } catch (const RunTimeError& e) {
         forget(object);
-        const bool notThere = e.number() == LinkError::NotRunning;
-        if (notThere || !wait)
+        // Only an answer that turns Pellorin away is a refusal; baresip not
+        // answering at all (stopped, hung) is baresip not being there.
+        const bool notThere = e.number() != LinkError::Failed;
+        if (e.number() == LinkError::NotRunning || !wait)
             m_listeners.raiseAttachment(object, notThere ? AttachStatus::NotAvailable
                                                          : AttachStatus::Refused);
         if (wait)

@@ -1,0 +1,104 @@
+#include "autostart_entry.h"
+
+#include "platform/run_time_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+constexpr auto Mark = "X-Pellorin-Autostart=true";
+
+// The command as one argument of an Exec key: in double quotes when it holds a
+// character the key reserves, with '"', '`', '$' and '\' escaped; then '\'
+// doubled again as the file's string values want, and '%' written '%%'.
+QString execArgument(const QString& command) {
+    static const QString reserved = QStringLiteral(" \t\"'\\><~|&;$*?#()`");
+    const bool quote =
+        std::any_of(command.begin(), command.end(), [](QChar c) { return reserved.contains(c); });
+    QString argument;
+    for (QChar c : command) {
+        if (quote && (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+                      c == QLatin1Char('\\')))
+            argument += QLatin1Char('\\');
+        argument += c;
+    }
+    if (quote)
+        argument = QLatin1Char('"') + argument + QLatin1Char('"');
+    return argument.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('%'), QStringLiteral("%%"));
+}
+
+RunTimeError failure(const QString& what, const QString& path, const QString& why) {
+    return RunTimeError(
+        ErrorNumber::PathFileAccess,
+        QStringLiteral("Pellorin could not %1 the autostart entry %2: %3").arg(what, path, why));
+}
+
+} // namespace
+
+AutostartEntry::AutostartEntry(QString path, QString command)
+    : m_path(std::move(path)), m_command(std::move(command)) {}
+
+QString AutostartEntry::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart/pellorin.desktop");
+}
+
+QString AutostartEntry::commandFor(const QString& programPath) {
+    const QString dir = QFileInfo(programPath).absolutePath();
+    if (dir == QLatin1String("/usr/bin") || dir == QLatin1String("/usr/local/bin"))
+        return QStringLiteral("pellorin");
+    return programPath;
+}
+
+bool AutostartEntry::exists() const {
+    return QFileInfo::exists(m_path);
+}
+
+bool AutostartEntry::isOurs() const {
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // An entry is small; one of the user's that is not is not ours either.
+    const QList<QByteArray> lines = file.read(64 * 1024).split('\n');
+    return lines.contains(QByteArray(Mark));
+}
+
+QString AutostartEntry::text() const {
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Pellorin\n"
+                          "Comment=Answers calls from the people on your lists by itself\n"
+                          "Exec=%1\n"
+                          "Icon=pellorin\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n"
+                          "%2\n")
+        .arg(execArgument(m_command), QLatin1String(Mark));
+}
+
+void AutostartEntry::write() const {
+    if (m_command.contains(QLatin1Char('\n')) || m_command.contains(QLatin1Char('\r')))
+        throw failure(QStringLiteral("write"), m_path,
+                      QStringLiteral("the program's path holds a line break"));
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw failure(QStringLiteral("write"), m_path,
+                      QStringLiteral("cannot make the folder %1").arg(folder));
+    QSaveFile file(m_path);
+    const QByteArray bytes = text().toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw failure(QStringLiteral("write"), m_path, file.errorString());
+}
+
+void AutostartEntry::remove() const {
+    QFile file(m_path);
+    if (!file.remove())
+        throw failure(QStringLiteral("remove"), m_path, file.errorString());
+}

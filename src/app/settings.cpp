@@ -1,0 +1,98 @@
+#include "settings.h"
+
+#include "lists/list_location.h"
+#include "platform/run_time_error.h"
+
+#include <QLoggingCategory>
+#include <QSettings>
+
+Q_LOGGING_CATEGORY(lcSettings, "pellorin.settings", QtInfoMsg)
+
+namespace {
+
+constexpr auto ClientKey = "client";
+constexpr auto BaresipControlKey = "baresip-control";
+constexpr auto AutoAttachKey = "auto-attach";
+
+QString boolText(bool on) {
+    return on ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+Settings::Settings(QString path) : m_path(std::move(path)) {
+    read();
+}
+
+QString Settings::defaultPath() {
+    return ListLocation::userDirectory() + QStringLiteral("/pellorin.conf");
+}
+
+void Settings::read() {
+    const QSettings file(m_path, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError) {
+        qCWarning(lcSettings).noquote()
+            << "The settings file" << m_path << "cannot be read; the defaults are used.";
+        return;
+    }
+    // Each value that is there but not understood: its default, and a line.
+    const auto text = [&](const char* key) -> std::optional<QString> {
+        const QVariant value = file.value(QLatin1String(key));
+        if (!value.isValid())
+            return std::nullopt;
+        return value.toString();
+    };
+    const auto unknown = [&](const char* key, const QString& value) {
+        qCWarning(lcSettings).noquote()
+            << QStringLiteral("The settings file %1 has %2=\"%3\", which Pellorin does not "
+                              "know; the default is used.")
+                   .arg(m_path, QLatin1String(key), value);
+    };
+    if (const auto client = text(ClientKey)) {
+        m_saved.client = clientFromId(*client);
+        if (!m_saved.client)
+            unknown(ClientKey, *client);
+    }
+    if (const auto address = text(BaresipControlKey)) {
+        m_saved.baresipControl = parseControlAddress(*address);
+        if (!m_saved.baresipControl)
+            unknown(BaresipControlKey, *address);
+    }
+    if (const auto autoAttach = text(AutoAttachKey)) {
+        if (*autoAttach == boolText(true) || *autoAttach == boolText(false))
+            m_saved.autoAttach = *autoAttach == boolText(true);
+        else
+            unknown(AutoAttachKey, *autoAttach);
+    }
+}
+
+void Settings::setClient(CommandLineOptions::Client client) {
+    m_saved.client = client;
+    write(QLatin1String(ClientKey), clientId(client));
+}
+
+void Settings::setBaresipControl(const ControlAddress& address) {
+    m_saved.baresipControl = address;
+    write(QLatin1String(BaresipControlKey), controlAddressText(address));
+}
+
+void Settings::setAutoAttach(bool on) {
+    m_saved.autoAttach = on;
+    write(QLatin1String(AutoAttachKey), boolText(on));
+}
+
+void Settings::write(const QString& key, const QString& value) {
+    QSettings file(m_path, QSettings::IniFormat);
+    file.setValue(key, value);
+    file.sync();
+    if (file.status() == QSettings::NoError)
+        return;
+    const QString why =
+        QStringLiteral("Pellorin could not save its settings in %1; they hold until it ends.")
+            .arg(m_path);
+    qCWarning(lcSettings).noquote() << why;
+    if (m_writeFailureReported)
+        return;
+    m_writeFailureReported = true;
+    throw RunTimeError(ErrorNumber::PathFileAccess, why);
+}
