@@ -57,6 +57,16 @@ public:
     virtual void startVideoSend() = 0;
 };
 
+// An address the user typed for a caller who is not among the client's contacts,
+// as the client names that caller.
+struct TypedAddress {
+    // What a call from that address rings with; empty when the client cannot
+    // take the address.
+    QString handle;
+    // Why not, in words for the user.
+    QString problem;
+};
+
 using SkypeUserPtr = std::shared_ptr<SkypeUser>;
 using SkypeCallPtr = std::shared_ptr<SkypeCall>;
 
@@ -75,12 +85,27 @@ public:
     virtual QList<SkypeUserPtr> friends() = 0;
     virtual SkypeUserPtr user(const QString& handle) = 0;
 
+    // What the windows show for a contact or a listed caller: the handle, or,
+    // with a client whose handles are not the names people know, the name the
+    // user knows them by. Never waits for the client: a name it has to ask for
+    // follows with NamesChanged. Lists and matching keep the handles.
+    virtual QString shownName(const QString& handle) { return handle; }
+    // Whether a caller who is not among the contacts can be added by typing
+    // their address (clients whose callers need not be contacts).
+    virtual bool takesAddresses() { return false; }
+    // What the typed address comes to, as the client names the caller; only
+    // asked when takesAddresses().
+    virtual TypedAddress callerAddress(const QString& /*typed*/) {
+        return {QString(), QStringLiteral("This calling client takes no typed addresses.")};
+    }
+
     // Raised by the backend that made the object, from the event loop.
     void raiseAttachmentStatus(int status) { emit AttachmentStatus(status); }
     void raiseCallStatus(SkypeCallPtr call, int status) {
         emit CallStatus(std::move(call), status);
     }
     void raiseClientAvailable() { emit ClientAvailable(); }
+    void raiseNamesChanged() { emit NamesChanged(); }
 
 signals:
     void AttachmentStatus(int status);
@@ -88,6 +113,9 @@ signals:
     // The client that went (status 3) is there again, for backends that can tell
     // cheaply (a bus name coming back); the others raise nothing and are asked.
     void ClientAvailable();
+    // Names of contacts came in: what shownName() gives may have changed. Raised
+    // on every object of the client, attached or not.
+    void NamesChanged();
 };
 
 class AutomationFactory {

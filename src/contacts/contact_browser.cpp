@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QPointer>
 
 namespace {
 
@@ -36,6 +37,10 @@ QString ContactBrowser::textOf(const QVariant& value) {
 
 void ContactBrowser::load() {
     m_oSkype = m_factory.create();
+    const QPointer<Automation> object = m_oSkype.get();
+    m_contacts.setShownText(
+        [object](const QString& handle) { return object ? object->shownName(handle) : handle; });
+    QObject::connect(object, &Automation::NamesChanged, &m_contacts, &ListBox::refreshShown);
     m_contacts.clear();
     // One at a time, so that the handles read before a failure stay; a client
     // with more contacts than a list holds shows the first ones.

@@ -51,7 +51,8 @@ public:
     // Null before the first load.
     Automation* oSkype() const { return m_oSkype.get(); }
 
-    // A new automation object, and the client's contacts in the client's order.
+    // A new automation object, and the client's contacts in the client's order,
+    // shown as the object names them (and again as names come).
     // Traps nothing: a failure throws RunTimeError, and the handles appended
     // before it stay.
     void load();

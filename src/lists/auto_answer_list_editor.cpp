@@ -6,6 +6,7 @@
 #include "client/automation.h"
 
 #include <QDir>
+#include <QPointer>
 
 const QString AutoAnswerListEditor::NoContactSelected =
     QStringLiteral("Please select a contact to add to your auto-answer list");
@@ -17,6 +18,8 @@ const QString AutoAnswerListEditor::ListFull =
     QStringLiteral("Your auto-answer list is full: it holds at most %1 entries. Remove an "
                    "entry before you add another one.")
         .arg(ListBox::MaxItems);
+const QString AutoAnswerListEditor::NoAddressTyped =
+    QStringLiteral("Please type the address of the caller to add to your auto-answer list");
 
 AutoAnswerListEditor::AutoAnswerListEditor(MessageBoxService& messages,
                                            AutomationFactory& automation, QString programDir,
@@ -32,6 +35,13 @@ QString AutoAnswerListEditor::listPath() const {
 
 void AutoAnswerListEditor::load() {
     m_oSkype = m_factory.create();
+    const QPointer<Automation> object = m_oSkype.get();
+    for (ListBox* list : {&m_contacts, &m_answers}) {
+        list->setShownText([object](const QString& handle) {
+            return object ? object->shownName(handle) : handle;
+        });
+        QObject::connect(object, &Automation::NamesChanged, list, &ListBox::refreshShown);
+    }
     m_contacts.clear();
 
     // The contact list only offers handles to copy; a client with more contacts
@@ -55,12 +65,36 @@ void AutoAnswerListEditor::add() {
         m_messages.show(NoContactSelected, MsgBoxStyle::Information, Product::name);
         return;
     }
+    append(handle);
+}
+
+bool AutoAnswerListEditor::takesAddresses() const {
+    return m_oSkype && m_oSkype->takesAddresses();
+}
+
+bool AutoAnswerListEditor::addAddress(const QString& typed) {
+    if (typed.trimmed().isEmpty()) {
+        m_messages.show(NoAddressTyped, MsgBoxStyle::Information, Product::name);
+        return false;
+    }
+    if (!takesAddresses())
+        return false;
+    const TypedAddress address = m_oSkype->callerAddress(typed);
+    if (address.handle.isEmpty()) {
+        m_messages.show(address.problem, MsgBoxStyle::Exclamation, Product::name);
+        return false;
+    }
+    return append(address.handle);
+}
+
+bool AutoAnswerListEditor::append(const QString& handle) {
     if (m_answers.listCount() >= ListBox::MaxItems) {
         m_messages.show(ListFull, MsgBoxStyle::Exclamation, Product::name);
-        return;
+        return false;
     }
     m_answers.addItem(handle);
     m_answers.setListIndex(m_answers.listCount() - 1);
+    return true;
 }
 
 void AutoAnswerListEditor::remove() {

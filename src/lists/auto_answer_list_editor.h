@@ -21,6 +21,7 @@ public:
     static const QString NoEntrySelected;
     static const QString Saved;
     static const QString ListFull;
+    static const QString NoAddressTyped;
 
     AutoAnswerListEditor(MessageBoxService& messages, AutomationFactory& automation,
                          QString programDir, QString fileName);
@@ -36,16 +37,26 @@ public:
     QString listPath() const;
 
     // A new automation object, the client's contacts in the contact list, and the
-    // list file (when there is one) in the auto-answer list.
+    // list file (when there is one) in the auto-answer list. Both lists show
+    // their handles as the object names them, and again as names come.
     void load();
     // Appends the selected contact to the auto-answer list and selects it.
     void add();
+    // Whether the client in use takes callers by a typed address (asked of the
+    // object the last load made).
+    bool takesAddresses() const;
+    // Appends the caller at the typed address, written as the client names the
+    // caller, and selects it. Empty or unusable input is said in a box and
+    // changes nothing. Returns whether it appended.
+    bool addAddress(const QString& typed);
     // Removes the selected entry and selects the last one.
     void remove();
     // Writes the auto-answer list to its file and says so.
     void save();
 
 private:
+    bool append(const QString& handle);
+
     MessageBoxService& m_messages;
     AutomationFactory& m_factory;
     QString m_programDir;

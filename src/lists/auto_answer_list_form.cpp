@@ -6,9 +6,17 @@
 
 #include <QGroupBox>
 #include <QIcon>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+
+namespace {
+// The contact list's height, and how much of it gives way to the typed address.
+constexpr int ContactListHeight = 2985;
+constexpr int AddressRowHeight = 360;
+} // namespace
 
 AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
                                        MessageBoxService& messages, ErrorReport& errors,
@@ -23,7 +31,8 @@ AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
 
     QGroupBox* frame1 = FormStyle::makeFrame(this, "Frame1", QStringLiteral("Contact Lists (ID) :"),
                                              120, 120, 3375, 3495);
-    makeList(frame1, QStringLiteral("lstContacts"), m_editor.contactList(), layout.listToolTip);
+    m_lstContacts =
+        makeList(frame1, QStringLiteral("lstContacts"), m_editor.contactList(), layout.listToolTip);
 
     makeButton("CmdAdd", QStringLiteral("&Add >>"), 240, &AutoAnswerListForm::CmdAdd_Click);
     makeButton("CmdRemove", QStringLiteral("<< &Remove"), 720,
@@ -53,7 +62,7 @@ QListView* AutoAnswerListForm::makeList(QWidget* parent, const QString& name, Li
                                         const QString& toolTip) {
     auto* view = new QListView(parent);
     view->setObjectName(name);
-    view->setGeometry(Units::twipsRect(120, 360, 3135, 2985));
+    view->setGeometry(Units::twipsRect(120, 360, 3135, ContactListHeight));
     // The frame's caption font and colour are the frame's own.
     FormStyle::usePlainStyle(view, this);
     view->setToolTip(toolTip);
@@ -92,8 +101,35 @@ void AutoAnswerListForm::applyTabOrder(const QStringList& names) {
     }
 }
 
+void AutoAnswerListForm::showAddressControls(bool shown) {
+    if (!m_txtAddress) {
+        if (!shown)
+            return; // the window as it has always been
+        m_txtAddress = new QLineEdit(m_lstContacts->parentWidget());
+        m_txtAddress->setObjectName(QStringLiteral("txtAddress"));
+        m_txtAddress->setGeometry(
+            Units::twipsRect(120, 360 + ContactListHeight - AddressRowHeight + 75, 3135, 285));
+        m_txtAddress->setPlaceholderText(QStringLiteral("Address of a caller not listed"));
+        m_txtAddress->setToolTip(QStringLiteral(
+            "Type the address of a caller who is not among your contacts (user@host)."));
+        FormStyle::usePlainStyle(m_txtAddress, this);
+        m_cmdAddAddress = makeButton("CmdAddAddress", QStringLiteral("A&ddress >>"), 3075,
+                                     &AutoAnswerListForm::CmdAddAddress_Click);
+        connect(m_txtAddress, &QLineEdit::returnPressed, m_cmdAddAddress, &QPushButton::click);
+        setTabOrder(m_lstContacts, m_txtAddress);
+        setTabOrder(m_txtAddress, m_cmdAddAddress);
+    }
+    m_txtAddress->setVisible(shown);
+    m_cmdAddAddress->setVisible(shown);
+    m_lstContacts->setGeometry(Units::twipsRect(
+        120, 360, 3135, shown ? ContactListHeight - AddressRowHeight : ContactListHeight));
+}
+
 void AutoAnswerListForm::Form_Load() {
     Move(0, 0);
+    // Whatever the client in use is, even when the rest of the load fails.
+    const auto addressControls =
+        qScopeGuard([this] { showAddressControls(m_editor.takesAddresses()); });
     m_editor.load();
 }
 
@@ -105,4 +141,8 @@ void AutoAnswerListForm::CmdRemove_Click() {
 }
 void AutoAnswerListForm::CmdSave_Click() {
     m_editor.save();
+}
+void AutoAnswerListForm::CmdAddAddress_Click() {
+    if (m_txtAddress && m_editor.addAddress(m_txtAddress->text()))
+        m_txtAddress->clear();
 }

@@ -40,7 +40,11 @@ ListBox::ListBox(QObject* parent) : QObject(parent), m_selection(&m_model) {
     connect(&m_model, &QAbstractItemModel::rowsInserted, this, dropIndex);
     connect(&m_model, &QAbstractItemModel::rowsRemoved, this, dropIndex);
     connect(&m_model, &QAbstractItemModel::rowsMoved, this, dropIndex);
-    connect(&m_model, &QAbstractItemModel::dataChanged, this, dropIndex);
+    connect(&m_model, &QAbstractItemModel::dataChanged, this,
+            [dropIndex](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles != QList<int>{Qt::DisplayRole}) // not only what is shown
+                    dropIndex();
+            });
     connect(&m_model, &QAbstractItemModel::modelReset, this, dropIndex);
     connect(&m_model, &QAbstractItemModel::layoutChanged, this, dropIndex);
 }
@@ -61,7 +65,7 @@ int ListBox::listCount() const {
 QString ListBox::list(int index) const {
     if (index < 0 || index >= listCount())
         invalidIndex(index);
-    return m_model.index(index).data(Qt::DisplayRole).toString();
+    return m_model.index(index).data(Qt::EditRole).toString();
 }
 
 QStringList ListBox::items() const {
@@ -133,4 +137,27 @@ int ListBox::findStringExact(const QString& text) const {
         m_firstIndexValid = true;
     }
     return m_firstIndex.value(text, None);
+}
+
+QVariant ListBox::Model::data(const QModelIndex& index, int role) const {
+    if (role == Qt::DisplayRole && shown && index.isValid())
+        return shown(QStringListModel::data(index, Qt::EditRole).toString());
+    return QStringListModel::data(index, role);
+}
+
+void ListBox::setShownText(ShownText shown) {
+    m_model.shown = std::move(shown);
+    refreshShown();
+}
+
+void ListBox::refreshShown() {
+    if (listCount() > 0)
+        emit m_model.dataChanged(m_model.index(0), m_model.index(listCount() - 1),
+                                 {Qt::DisplayRole});
+}
+
+QString ListBox::shown(int index) const {
+    if (index < 0 || index >= listCount())
+        invalidIndex(index);
+    return m_model.index(index).data(Qt::DisplayRole).toString();
 }

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringListModel>
 
+#include <functional>
+
 class QListView;
 
 // The list control the program's windows use: unsorted, single selection, items
@@ -15,11 +17,16 @@ class QListView;
 //
 // The items and the selection live here, not in a widget, so the logic that reads
 // and writes lists runs without a window; a QListView shows them (bindView).
+//
+// A view shows each item as it is, or as a text of its own (setShownText): a
+// handle by the name people know. The items, the text and the searches stay
+// the items.
 class ListBox : public QObject {
     Q_OBJECT
 public:
     static constexpr int MaxItems = 32767;
     static constexpr int None = -1;
+    using ShownText = std::function<QString(const QString& item)>;
 
     explicit ListBox(QObject* parent = nullptr);
 
@@ -46,11 +53,25 @@ public:
     // First item whose text equals `text` exactly (letter case counts); -1 when none.
     int findStringExact(const QString& text) const;
 
+    // What a view shows for an item, asked as it is shown; empty: the item.
+    void setShownText(ShownText shown);
+    // The shown texts may have changed: the views ask again.
+    void refreshShown();
+    // What a view shows for the item at `index`.
+    QString shown(int index) const;
+
 signals:
     void changed();
 
 private:
-    QStringListModel m_model;
+    class Model : public QStringListModel {
+    public:
+        using QStringListModel::QStringListModel;
+        QVariant data(const QModelIndex& index, int role) const override;
+        ShownText shown;
+    };
+
+    Model m_model;
     QItemSelectionModel m_selection;
     // Where each text first occurs, for findStringExact: built on the first exact
     // search after the items changed, dropped by any change to the model.

@@ -26,6 +26,12 @@ void pause(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+JamiDetails detailsOf(const QDBusMessage& reply) {
+    return reply.arguments().isEmpty()
+               ? JamiDetails{}
+               : qdbus_cast<JamiDetails>(reply.arguments().front().value<QDBusArgument>());
+}
+
 quint16 freeUdpPort() {
     QUdpSocket probe;
     return probe.bind(QHostAddress::LocalHost, 0) ? probe.localPort() : 0;
@@ -182,32 +188,59 @@ QString JamiProcess::addSipAccount(const QString& user, bool autoAnswer) {
         {"SRTP.keyExchange", ""},
         {"SRTP.rtpFallback", "true"},
     };
+    const QString id = addAccount(details);
+    return !id.isEmpty() && waitUntilReady(id) ? id : QString();
+}
+
+QString JamiProcess::addAccount(const JamiDetails& details) {
     const QDBusMessage added = call(JamiBus::Manager::Configuration, QStringLiteral("addAccount"),
                                     {QVariant::fromValue(details)});
     if (added.type() != QDBusMessage::ReplyMessage || added.arguments().isEmpty()) {
         m_error = QStringLiteral("addAccount failed: %1").arg(added.errorMessage());
         return {};
     }
-    const QString id = added.arguments().front().toString();
-    return waitUntilReady(id) ? id : QString();
+    return added.arguments().front().toString();
 }
 
-bool JamiProcess::waitUntilReady(const QString& id) {
-    const QDeadlineTimer deadline(10000);
+bool JamiProcess::waitUntilReady(const QString& id, const QString& state, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        const QDBusMessage state = call(JamiBus::Manager::Configuration,
-                                        QStringLiteral("getVolatileAccountDetails"), {id});
-        const auto volatileDetails =
-            state.arguments().isEmpty()
-                ? JamiDetails{}
-                : qdbus_cast<JamiDetails>(state.arguments().front().value<QDBusArgument>());
-        if (volatileDetails.value(QStringLiteral("Account.registrationStatus")) ==
-            QLatin1String("READY"))
+        if (detailsOf(call(JamiBus::Manager::Configuration,
+                           QStringLiteral("getVolatileAccountDetails"), {id}))
+                .value(QStringLiteral("Account.registrationStatus")) == state)
             return true;
         pause(50);
     }
-    m_error = QStringLiteral("the SIP account %1 did not get ready: %2").arg(id, log());
+    m_error = QStringLiteral("the account %1 did not get %2: %3").arg(id, state, log());
     return false;
+}
+
+QString JamiProcess::addJamiAccount(const QString& alias, const QString& nameServer) {
+    JamiDetails details{
+        {"Account.type", "RING"},
+        {"Account.alias", alias},
+        {"Account.upnpEnabled", "false"},
+        // No bootstrap node to reach: the nodes find each other.
+        {"Account.hostname", ""},
+        {"Account.peerDiscovery", "true"},
+        {"Account.accountDiscovery", "true"},
+        {"Account.accountPublish", "true"},
+        {"TURN.enable", "false"},
+        {"STUN.enable", "false"},
+    };
+    if (!nameServer.isEmpty())
+        details.insert(QStringLiteral("RingNS.uri"), nameServer);
+    return addAccount(details);
+}
+
+bool JamiProcess::waitUntilRegistered(const QString& account) {
+    return waitUntilReady(account, QStringLiteral("REGISTERED"), 60000);
+}
+
+QString JamiProcess::jamiId(const QString& account) {
+    return detailsOf(call(JamiBus::Manager::Configuration, QStringLiteral("getAccountDetails"),
+                          {account}))
+        .value(QStringLiteral("Account.username"));
 }
 
 bool JamiProcess::restart(const QStringList& accounts, int timeoutMs) {

@@ -27,6 +27,16 @@ public:
     // Adds a SIP account `user` on 127.0.0.1 (a free port), plain RTP, and
     // waits until it is ready; its id, or empty (see error()).
     QString addSipAccount(const QString& user, bool autoAnswer = false);
+    // Adds a Jami account `alias` that finds the other accounts' DHT nodes on
+    // the local network (two such accounts make a DHT of their own, with no
+    // way out), with `nameServer` as its name server when given; waits until
+    // it has its ID. Its account id, or empty (see error()).
+    QString addJamiAccount(const QString& alias, const QString& nameServer = QString());
+    // Waits until a Jami account has its keys and is registered on its DHT
+    // (see error()).
+    bool waitUntilRegistered(const QString& account);
+    // The Jami ID of a Jami account (its Account.username).
+    static QString jamiId(const QString& account);
     // Kills jamid and starts it again (in the same HOME, so with the same
     // accounts), and waits until `accounts` are ready.
     bool restart(const QStringList& accounts, int timeoutMs = 20000);
@@ -52,7 +62,10 @@ public:
 private:
     bool startDisplay(int timeoutMs);
     bool startDaemon(int timeoutMs);
-    bool waitUntilReady(const QString& account);
+    // Adds an account; its id, or empty (see error()).
+    QString addAccount(const JamiDetails& details);
+    bool waitUntilReady(const QString& account, const QString& state = QStringLiteral("READY"),
+                        int timeoutMs = 10000);
 
     QString m_dir;
     QString m_user;

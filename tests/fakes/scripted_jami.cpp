@@ -46,8 +46,9 @@ std::optional<JamiBus::Reply> ScriptedJami::respond(const MethodCall& call) {
         if (call.args.value(0).toString() != account.id)
             continue;
         if (m == QLatin1String("getAccountDetails"))
-            return value(QVariant::fromValue(JamiDetails{
-                {"Account.enable", account.enabled ? "true" : "false"}, {"Account.type", "SIP"}}));
+            return value(QVariant::fromValue(
+                JamiDetails{{"Account.enable", account.enabled ? "true" : "false"},
+                            {"Account.type", account.jami ? "RING" : "SIP"}}));
         if (m == QLatin1String("getContacts"))
             return value(QVariant::fromValue(account.contacts));
     }
@@ -55,6 +56,17 @@ std::optional<JamiBus::Reply> ScriptedJami::respond(const MethodCall& call) {
         return value(QVariant::fromValue(JamiDetails{}));
     if (m == QLatin1String("getContacts"))
         return value(QVariant::fromValue(JamiDetailsList{}));
+
+    if (m == QLatin1String("lookupAddress")) {
+        const QString address = call.args.value(2).toString();
+        if (nameServerAnswers) {
+            const auto name = registeredNames.constFind(address);
+            signal(QStringLiteral("registeredNameFound"),
+                   {call.args.value(0), name == registeredNames.constEnd() ? 2 : 0, address,
+                    name == registeredNames.constEnd() ? QString() : *name});
+        }
+        return value(true);
+    }
 
     Call* c = findCall(call.args);
     if (m == QLatin1String("getCallDetails")) {

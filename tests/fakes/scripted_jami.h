@@ -2,6 +2,7 @@
 
 #include "client/jami/jami_bus.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -13,8 +14,9 @@
 // A bus peer that behaves as jamid 20230206 does, as far as the program uses
 // it: accounts with contacts, calls that ring with an offered media list,
 // acceptWithMedia (refused unless the list has as many media as the offer),
-// muteLocalMedia, getCallDetails ({} for a call it does not have), and its
-// signals, in its order. Replies and signals come from the event loop.
+// muteLocalMedia, getCallDetails ({} for a call it does not have),
+// lookupAddress over a scripted name server, and its signals, in its order.
+// Replies and signals come from the event loop.
 class ScriptedJami : public JamiBus {
     Q_OBJECT
 public:
@@ -22,6 +24,7 @@ public:
         QString id;
         bool enabled = true;
         JamiDetailsList contacts;
+        bool jami = false; // a Jami account (else SIP)
     };
     struct Call {
         QString account;
@@ -39,6 +42,12 @@ public:
 
     QList<Account> accounts;
     bool present = true;
+    // The name server: the names of IDs (others are not found). When it does
+    // not answer, lookupAddress brings no registeredNameFound.
+    QHash<QString, QString> registeredNames;
+    bool nameServerAnswers = true;
+    // Where jamid keeps its accounts (dataDirectory()).
+    QString dataDir;
     // Replies to give before the scripted ones. A reply with no values and no
     // failure: the call is never answered.
     std::function<std::optional<Reply>(const MethodCall&)> overrides;
@@ -48,6 +57,7 @@ public:
     void call(Manager manager, const QString& method, const QVariantList& args, int timeoutMs,
               ReplyHandler handler) override;
     bool daemonPresent() override { return present; }
+    QString dataDirectory() override { return dataDir; }
 
     // A call rings on `account` from `peer` (`from` as the signal says it,
     // by default the peer); audio, and video when `video`. Returns its id.

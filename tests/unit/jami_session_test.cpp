@@ -3,8 +3,11 @@
 #include "client/jami/jami_session.h"
 #include "client/link_error.h"
 #include "fakes/error_number.h"
+#include "fakes/file_bytes.h"
 #include "fakes/scripted_jami.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -13,6 +16,10 @@
 namespace {
 
 const QString Acct = QStringLiteral("a22b5955");
+// Jami IDs; the third starts as the first does.
+const QString Rose = QStringLiteral("2e9f47111021dc933362e051aaf69ab84181475f");
+const QString Rose2 = QStringLiteral("8a1c2b3d4e5f60718293a4b5c6d7e8f901234567");
+const QString Rose3 = QStringLiteral("2e9f4711a021dc933362e051aaf69ab84181475f");
 
 // An attached object over a scripted jamid, with what it raised.
 struct Link {
@@ -303,4 +310,79 @@ TEST(JamiSession, Mapping) {
         SCOPED_TRACE(row.name);
         row.run();
     }
+}
+
+// What a Jami contact is shown as: its name asked for as the windows show it,
+// once, and filled in as it comes.
+TEST(JamiSession, ShownNames) {
+    struct Contact {
+        QString id, registered, profile; // as the name server and jamid's profiles know it
+        QString shown;
+    };
+    struct Row {
+        const char* what;
+        std::vector<Contact> contacts;
+        bool nameServerAnswers = true;
+    };
+    const Row rows[] = {
+        {"the registered name", {{Rose, "rose", "", "rose"}}},
+        {"the profile's name first", {{Rose, "rose", "Rose Miller", "Rose Miller"}}},
+        {"neither: the ID; a SIP caller: its handle",
+         {{Rose, "", "", Rose}, {"alice@192.0.2.7", "", "", "alice@192.0.2.7"}}},
+        {"a name server that does not answer",
+         {{Rose, "rose", "", Rose}, {Rose2, "", "Grandma", "Grandma"}},
+         false},
+        {"two with the same name: as much of the ID beside it as tells them apart",
+         {{Rose, "rose", "", "rose (2e9f47111)"},
+          {Rose2, "", "Rose", "Rose (8a1c2b3d)"},
+          {Rose3, "rose", "", "rose (2e9f4711a)"}}},
+        {"a name that reads as an ID or an address is not taken",
+         {{Rose, Rose2, "", Rose}, {Rose2, "", "rose@192.0.2.7", Rose2}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir data;
+        Link link;
+        link.jamid->dataDir = data.path();
+        link.jamid->nameServerAnswers = row.nameServerAnswers;
+        JamiDetailsList contacts;
+        size_t ids = 0;
+        for (const Contact& c : row.contacts) {
+            contacts.append({{"id", c.id}});
+            ids += JamiNames::isJamiId(c.id);
+            if (!c.registered.isEmpty())
+                link.jamid->registeredNames.insert(c.id, c.registered);
+            // Where jamid keeps the profile a contact sent.
+            const QString profiles = data.filePath("a1/profiles/");
+            if (!c.profile.isEmpty() && QDir().mkpath(profiles))
+                FileBytes::put(profiles + c.id.toUtf8().toBase64() + ".vcf",
+                               "BEGIN:VCARD\r\nFN:" + c.profile.toUtf8() +
+                                   "\r\nPHOTO;ENCODING=BASE64:iVBORw0K\r\nEND:VCARD\r\n");
+        }
+        link.jamid->accounts = {{"a1", true, contacts, true}};
+        int namesChanged = 0;
+        QObject::connect(link.object.get(), &Automation::NamesChanged, [&] { ++namesChanged; });
+        link.object->friends();
+        for (const Contact& c : row.contacts)
+            link.object->shownName(c.id); // as a window first shows them
+        Link::settle();
+        for (const Contact& c : row.contacts)
+            EXPECT_EQ(link.object->shownName(c.id).toStdString(), c.shown.toStdString());
+        EXPECT_EQ(link.jamid->calls("lookupAddress").size(), ids);
+        EXPECT_EQ(namesChanged > 0, std::ranges::any_of(row.contacts, [](const Contact& c) {
+                      return c.shown != c.id;
+                  }));
+    }
+
+    // A profile that arrives; the contact browser's two names.
+    QTemporaryDir dir;
+    Link link;
+    link.jamid->signal("registeredNameFound", {"a1", 0, Rose, "rose"});
+    const QString vcard = dir.filePath("rose.vcf");
+    FileBytes::put(vcard, "BEGIN:VCARD\nFN;CHARSET=UTF-8:Rose\\, M\n iller\nEND:VCARD\n");
+    link.jamid->signal("profileReceived", {"a1", "ring:" + Rose, vcard});
+    Link::settle();
+    EXPECT_EQ(link.object->shownName(Rose), "Rose, Miller");
+    EXPECT_EQ(link.object->user(Rose)->property("FullName").toString(), "Rose, Miller");
+    EXPECT_EQ(link.object->user(Rose)->property("DisplayName").toString(), "rose");
 }

@@ -1,6 +1,7 @@
 #include "baresip_automation.h"
 
 #include "baresip_user.h"
+#include "client/caller_address.h"
 #include "ctrl_protocol.h"
 
 QList<SkypeUserPtr> BaresipAutomation::friends() {
@@ -15,4 +16,14 @@ QList<SkypeUserPtr> BaresipAutomation::friends() {
 
 SkypeUserPtr BaresipAutomation::user(const QString& handle) {
     return std::make_shared<BaresipUser>(session(), handle);
+}
+
+TypedAddress BaresipAutomation::callerAddress(const QString& typed) {
+    const QString handle = CtrlProtocol::handleFromUri(typed);
+    if (!CallerAddress::isUserAtHost(handle))
+        return {QString(),
+                CallerAddress::unusable(typed, QStringLiteral("baresip"),
+                                        QStringLiteral("user@host, with the port when the caller "
+                                                       "has one (sip:alice@192.0.2.7:5072, say)"))};
+    return {handle, QString()};
 }

@@ -13,4 +13,7 @@ public:
     // written user@host.
     QList<SkypeUserPtr> friends() override;
     SkypeUserPtr user(const QString& handle) override;
+    // The address of any SIP caller, written as a ring's handle is.
+    bool takesAddresses() override { return true; }
+    TypedAddress callerAddress(const QString& typed) override;
 };

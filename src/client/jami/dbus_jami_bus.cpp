@@ -10,6 +10,7 @@
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QLoggingCategory>
+#include <QStandardPaths>
 #include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcJami)
@@ -71,6 +72,11 @@ DBusJamiBus::DBusJamiBus(const QString& address)
     for (const char* name : {"incomingCallWithMedia", "callStateChanged"})
         m_bus.connect(service, calls, callInterface, QLatin1String(name), this,
                       SLOT(onSignal(QDBusMessage)));
+    const QString configuration = path(Manager::Configuration);
+    const QString configurationInterface = interfaceName(Manager::Configuration);
+    for (const char* name : {"registeredNameFound", "profileReceived"})
+        m_bus.connect(service, configuration, configurationInterface, QLatin1String(name), this,
+                      SLOT(onSignal(QDBusMessage)));
     m_watcher = std::make_unique<QDBusServiceWatcher>(service, m_bus,
                                                       QDBusServiceWatcher::WatchForOwnerChange);
     connect(m_watcher.get(), &QDBusServiceWatcher::serviceOwnerChanged, this,
@@ -92,6 +98,11 @@ bool DBusJamiBus::daemonPresent() {
         return false;
     const QDBusReply<bool> owned = m_bus.interface()->isServiceRegistered(QLatin1String(ServiceName));
     return owned.isValid() && owned.value();
+}
+
+QString DBusJamiBus::dataDirectory() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/jami");
 }
 
 void DBusJamiBus::call(Manager manager, const QString& method, const QVariantList& args,

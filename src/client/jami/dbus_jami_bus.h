@@ -27,6 +27,8 @@ public:
     void call(Manager manager, const QString& method, const QVariantList& args, int timeoutMs,
               ReplyHandler handler) override;
     bool daemonPresent() override;
+    // $XDG_DATA_HOME/jami, where jamid keeps its accounts.
+    QString dataDirectory() override;
 
 private slots:
     void onSignal(const QDBusMessage& message);

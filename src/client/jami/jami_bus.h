@@ -52,10 +52,14 @@ public:
                       int timeoutMs, ReplyHandler handler) = 0;
     // Whether jamid's name has an owner now (asked of the bus, not of jamid).
     virtual bool daemonPresent() = 0;
+    // The folder where jamid keeps its accounts (one folder each, named by the
+    // account's id); empty when not known.
+    virtual QString dataDirectory() { return {}; }
 
 signals:
     // A signal of the jamid that owns the name now (signals from anyone else
-    // never get here): incomingCallWithMedia, callStateChanged.
+    // never get here): incomingCallWithMedia, callStateChanged,
+    // registeredNameFound, profileReceived.
     void signalled(const QString& name, const QVariantList& args);
     // jamid's name got an owner, or lost it (or was taken over by another).
     void daemonChanged(bool present);

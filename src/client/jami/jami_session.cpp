@@ -1,8 +1,10 @@
 #include "jami_session.h"
 
+#include "client/caller_address.h"
 #include "client/jami/jami_call.h"
 #include "client/link_error.h"
 
+#include <QFile>
 #include <QLoggingCategory>
 #include <QSet>
 
@@ -33,6 +35,15 @@ bool isVideo(const JamiDetails& medium) {
     return medium.value(QStringLiteral("MEDIA_TYPE")) == VideoType;
 }
 
+// The name in the vCard at `path`; empty when there is none (or no such file).
+QString nameInProfile(const QString& path) {
+    constexpr qint64 LargestProfile = qint64(8) << 20; // photos included
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > LargestProfile)
+        return {};
+    return JamiNames::nameInVCard(file.readAll());
+}
+
 } // namespace
 
 QString jamiHandle(const QString& peer) {
@@ -59,6 +70,30 @@ QString jamiHandle(const QString& peer) {
     if (handle.endsWith(QLatin1String("@ring.dht"), Qt::CaseInsensitive))
         handle.chop(9);
     return handle.trimmed();
+}
+
+QString jamiCallerHandle(const QString& typed) {
+    const QString handle = jamiHandle(typed);
+    if (JamiNames::isJamiId(handle))
+        return handle.toLower();
+    if (!CallerAddress::isUserAtHost(handle))
+        return {};
+    // jamid writes the user without a password and the host without its port
+    // (an IPv6 address without its brackets).
+    const qsizetype at = handle.indexOf(QLatin1Char('@'));
+    QString user = handle.left(at);
+    if (const qsizetype password = user.indexOf(QLatin1Char(':')); password >= 0)
+        user.truncate(password);
+    QString host = handle.mid(at + 1);
+    if (host.startsWith(QLatin1Char('['))) {
+        const qsizetype close = host.indexOf(QLatin1Char(']'));
+        host = close < 0 ? QString() : host.mid(1, close - 1);
+    } else if (const qsizetype port = host.indexOf(QLatin1Char(':')); port >= 0) {
+        host.truncate(port);
+    }
+    if (user.isEmpty() || host.isEmpty())
+        return {};
+    return user + QLatin1Char('@') + host;
 }
 
 JamiSession::JamiSession(std::unique_ptr<JamiBus> bus, JamiTimeouts timeouts,
@@ -170,6 +205,10 @@ void JamiSession::onSignal(const QString& name, const QVariantList& args) {
         onIncoming(args);
     else if (name == QLatin1String("callStateChanged"))
         onStateChanged(args);
+    else if (name == QLatin1String("registeredNameFound"))
+        onNameFound(args);
+    else if (name == QLatin1String("profileReceived"))
+        onProfile(args);
     m_events.progressed();
 }
 
@@ -352,11 +391,15 @@ QStringList JamiSession::contacts() {
         invokeFor<QStringList>(Manager::Configuration, QStringLiteral("getAccountList"), {});
     QStringList contacts;
     QSet<QString> seen;
+    QString nameAccount;
     for (const QString& account : accounts) {
         const JamiDetails details = invokeFor<JamiDetails>(
             Manager::Configuration, QStringLiteral("getAccountDetails"), {account});
         if (details.value(QStringLiteral("Account.enable")) != QLatin1String("true"))
             continue;
+        const bool jami = details.value(QStringLiteral("Account.type")) == QLatin1String("RING");
+        if (jami && nameAccount.isEmpty())
+            nameAccount = account;
         const JamiDetailsList list = invokeFor<JamiDetailsList>(
             Manager::Configuration, QStringLiteral("getContacts"), {account});
         for (const JamiDetails& contact : list) {
@@ -366,9 +409,73 @@ QStringList JamiSession::contacts() {
                 continue;
             seen.insert(handle);
             contacts.append(handle);
+            m_contactAccount.insert(handle.toLower(), account);
         }
     }
+    m_nameAccount = nameAccount;
+    // Names not answered yet are asked for again as they are shown next.
+    m_askedNames.intersect(m_answeredNames);
     return contacts;
+}
+
+QString JamiSession::shownName(const QString& handle) {
+    if (JamiNames::isJamiId(handle) && !m_askedNames.contains(handle.toLower()))
+        lookUpName(handle.toLower());
+    return m_names.shown(handle);
+}
+
+void JamiSession::lookUpName(const QString& id) {
+    const QString account = m_contactAccount.value(id, m_nameAccount);
+    if (account.isEmpty())
+        return; // no Jami account known (yet) to ask with
+    m_askedNames.insert(id);
+    readStoredProfile(account, id);
+    // Asked without waiting: the name comes with registeredNameFound, or never.
+    m_bus->call(JamiBus::Manager::Configuration, QStringLiteral("lookupAddress"),
+                {account, QString(), id}, m_timeouts.commandMs, [id](const JamiBus::Reply& reply) {
+                    if (reply.failure != JamiBus::Failure::None || reply.values.isEmpty() ||
+                        !reply.values.front().toBool())
+                        qCInfo(lcJami) << "Could not ask for the name of" << id << reply.error;
+                });
+}
+
+void JamiSession::readStoredProfile(const QString& account, const QString& id) {
+    const QString data = m_bus->dataDirectory();
+    if (data.isEmpty() || m_readProfiles.contains(id))
+        return;
+    m_readProfiles.insert(id);
+    // jamid keeps the profile a contact sent as profiles/<the ID in base64>.vcf
+    // in the account's folder.
+    const QString path = QStringLiteral("%1/%2/profiles/%3.vcf")
+                             .arg(data, account, QString::fromLatin1(id.toUtf8().toBase64()));
+    if (m_names.setProfile(id, nameInProfile(path)))
+        emit namesChanged();
+}
+
+void JamiSession::onNameFound(const QVariantList& args) {
+    if (!readable<QString, int, QString, QString>(args)) {
+        qCWarning(lcJami) << "Ignored a registeredNameFound signal that Pellorin cannot read:"
+                          << args;
+        return;
+    }
+    const QString id = jamiHandle(args[2].toString()).toLower();
+    constexpr int Found = 0;
+    constexpr int NotFound = 2;
+    const int status = args[1].toInt();
+    if (!JamiNames::isJamiId(id) || (status != Found && status != NotFound))
+        return; // not an ID's name; or the name server failed: asked again later
+    m_answeredNames.insert(id);
+    if (status == Found && m_names.setRegistered(id, args[3].toString()))
+        emit namesChanged();
+}
+
+void JamiSession::onProfile(const QVariantList& args) {
+    if (!readable<QString, QString, QString>(args)) {
+        qCWarning(lcJami) << "Ignored a profileReceived signal that Pellorin cannot read:" << args;
+        return;
+    }
+    if (m_names.setProfile(jamiHandle(args[1].toString()), nameInProfile(args[2].toString())))
+        emit namesChanged();
 }
 
 void JamiSession::raiseCallStatus(const JamiCallKey& key, int status) {

@@ -2,12 +2,14 @@
 
 #include "client/automation.h"
 #include "client/jami/jami_bus.h"
+#include "client/jami/jami_names.h"
 #include "client/link_events.h"
 #include "client/link_listeners.h"
 #include "platform/run_time_error.h"
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <deque>
@@ -38,6 +40,11 @@ using JamiCallKey = std::pair<QString, QString>;
 // or Jami's @ring.dht, the way the contact list writes it.
 QString jamiHandle(const QString& peer);
 
+// The handle a call from the address `typed` rings with: a Jami ID (in lower
+// case), or user@host of a SIP caller without the port, which jamid leaves out
+// of a SIP caller's PEER_NUMBER. Empty when the address is neither.
+QString jamiCallerHandle(const QString& typed);
+
 // The one link to jamid, shared by every automation object of one factory. It
 // follows jamid's call signals, keeps what it has seen of each incoming call
 // (the newest 512), calls jamid's methods and waits for their replies, and
@@ -51,6 +58,13 @@ QString jamiHandle(const QString& peer);
 //
 // Events are queued and raised from the event loop, never from inside the call
 // that causes them, and are held back while a method call waits.
+//
+// Names of Jami contacts: the first time an ID is shown, its name is asked of
+// the name server of the account it is a contact of (lookupAddress; jamid
+// answers with registeredNameFound), and a profile jamid keeps for it is read;
+// profiles that arrive later (profileReceived) are read too. Nothing waits for
+// a name; namesChanged() says that one came. A look-up that failed, or that the
+// name server has not answered, is asked again when the contacts are next read.
 class JamiSession : public QObject, public std::enable_shared_from_this<JamiSession> {
     Q_OBJECT
 public:
@@ -70,6 +84,10 @@ public:
     // The handles of the contacts of jamid's enabled accounts, account by
     // account, each once (banned ones left out).
     QStringList contacts();
+    // What the windows show for `handle` (see JamiNames::shown); asks for the
+    // name of an ID not asked for yet.
+    QString shownName(const QString& handle);
+    const JamiNames& names() const { return m_names; }
 
     // The caller's handle. jamid's ring gives the call's PEER_NUMBER; only
     // when it names nobody is jamid asked (a round trip to a daemon that is
@@ -82,6 +100,9 @@ public:
     void answer(const JamiCallKey& key);
     // Unmutes the user's video in the call.
     void startVideo(const JamiCallKey& key);
+
+signals:
+    void namesChanged();
 
 private:
     struct CallRecord {
@@ -103,6 +124,10 @@ private:
     void onIncoming(const QVariantList& args);
     void onStateChanged(const QVariantList& args);
     void onDaemonChanged(bool present);
+    void onNameFound(const QVariantList& args);
+    void onProfile(const QVariantList& args);
+    void lookUpName(const QString& id);
+    void readStoredProfile(const QString& account, const QString& id);
 
     // The call, while the session knows it; throws when it does not.
     const CallRecord& record(const JamiCallKey& key);
@@ -118,4 +143,11 @@ private:
     std::deque<JamiCallKey> m_callOrder; // oldest first
     LinkEvents m_events;
     LinkListeners m_listeners;
+
+    JamiNames m_names;
+    QHash<QString, QString> m_contactAccount; // a contact's ID: the account it is a contact of
+    QString m_nameAccount;         // a Jami account, for the names of IDs that are no contact
+    QSet<QString> m_askedNames;    // IDs whose names were asked for
+    QSet<QString> m_answeredNames; // IDs the name server knows, or said it does not
+    QSet<QString> m_readProfiles;  // IDs whose stored profile was looked for
 };
