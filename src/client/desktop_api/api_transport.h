@@ -1,5 +1,7 @@
 #pragma once
 
+#include "client/link_failure.h"
+
 #include <QObject>
 #include <QString>
 
@@ -11,13 +13,7 @@
 class ApiTransport : public QObject {
     Q_OBJECT
 public:
-    enum class Failure {
-        None,
-        NotRunning,   // nobody serves the API (or the bus is not reachable)
-        Disconnected, // the client went away before it answered
-        Timeout,      // no answer in time
-        Other,
-    };
+    using Failure = LinkFailure;
     struct Reply {
         Failure failure = Failure::None;
         QString text; // the reply line, or what went wrong

@@ -80,29 +80,18 @@ void DBusTransport::send(const QString& command, int timeoutMs, ReplyHandler han
     call.setAutoStartService(false);
     call << command;
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, timeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, handler = std::move(handler)](QDBusPendingCallWatcher* finished) {
-                finished->deleteLater();
-                const QDBusPendingReply<QString> reply = *finished;
-                if (!reply.isError()) {
-                    handler({Failure::None, reply.value()});
-                    return;
-                }
-                const QDBusError error = reply.error();
-                Failure failure = Failure::Other;
-                if (error.type() == QDBusError::ServiceUnknown ||
-                    error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
-                    failure = Failure::NotRunning;
-                else if (error.type() == QDBusError::NoReply ||
-                         error.type() == QDBusError::Timeout ||
-                         error.type() == QDBusError::TimedOut)
-                    // The bus says "no reply" both when time ran out and when the
-                    // client left without answering.
-                    failure = clientPresent() ? Failure::Timeout : Failure::Disconnected;
-                else if (error.type() == QDBusError::Disconnected)
-                    failure = Failure::NotRunning;
-                handler({failure, error.message()});
-            });
+    connect(
+        watcher, &QDBusPendingCallWatcher::finished, this,
+        [this, handler = std::move(handler)](QDBusPendingCallWatcher* finished) {
+            finished->deleteLater();
+            const QDBusPendingReply<QString> reply = *finished;
+            if (!reply.isError()) {
+                handler({Failure::None, reply.value()});
+                return;
+            }
+            const QDBusError error = reply.error();
+            handler({busCallFailure(error, [this] { return clientPresent(); }), error.message()});
+        });
 }
 
 void DBusTransport::receive(const QString& sender, const QString& line) {

@@ -18,9 +18,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcJami)
 namespace {
 
 QString path(JamiBus::Manager manager) {
-    return manager == JamiBus::Manager::Call
-               ? QStringLiteral("/cx/ring/Ring/CallManager")
-               : QStringLiteral("/cx/ring/Ring/ConfigurationManager");
+    return manager == JamiBus::Manager::Call ? QStringLiteral("/cx/ring/Ring/CallManager")
+                                             : QStringLiteral("/cx/ring/Ring/ConfigurationManager");
 }
 
 QString interfaceName(JamiBus::Manager manager) {
@@ -96,7 +95,8 @@ DBusJamiBus::~DBusJamiBus() {
 bool DBusJamiBus::daemonPresent() {
     if (!m_bus.isConnected())
         return false;
-    const QDBusReply<bool> owned = m_bus.interface()->isServiceRegistered(QLatin1String(ServiceName));
+    const QDBusReply<bool> owned =
+        m_bus.interface()->isServiceRegistered(QLatin1String(ServiceName));
     return owned.isValid() && owned.value();
 }
 
@@ -110,13 +110,14 @@ void DBusJamiBus::call(Manager manager, const QString& method, const QVariantLis
     if (!m_bus.isConnected()) {
         const QString why = m_bus.lastError().message();
         QTimer::singleShot(0, this, [handler = std::move(handler), why] {
-            handler({Failure::NotRunning, {},
+            handler({Failure::NotRunning,
+                     {},
                      QStringLiteral("The session bus is not reachable: ") + why});
         });
         return;
     }
-    QDBusMessage message = QDBusMessage::createMethodCall(
-        QLatin1String(ServiceName), path(manager), interfaceName(manager), method);
+    QDBusMessage message = QDBusMessage::createMethodCall(QLatin1String(ServiceName), path(manager),
+                                                          interfaceName(manager), method);
     message.setAutoStartService(false);
     message.setArguments(args);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, timeoutMs), this);
@@ -129,18 +130,9 @@ void DBusJamiBus::call(Manager manager, const QString& method, const QVariantLis
                     return;
                 }
                 const QDBusError error = finished->error();
-                Failure failure = Failure::Other;
-                if (error.type() == QDBusError::ServiceUnknown ||
-                    error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner") ||
-                    error.type() == QDBusError::Disconnected)
-                    failure = Failure::NotRunning;
-                else if (error.type() == QDBusError::NoReply ||
-                         error.type() == QDBusError::Timeout ||
-                         error.type() == QDBusError::TimedOut)
-                    // The bus says "no reply" both when time ran out and when
-                    // jamid left without answering.
-                    failure = daemonPresent() ? Failure::Timeout : Failure::Disconnected;
-                handler({failure, {}, error.message()});
+                handler({busCallFailure(error, [this] { return daemonPresent(); }),
+                         {},
+                         error.message()});
             });
 }
 

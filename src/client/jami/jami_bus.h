@@ -1,5 +1,7 @@
 #pragma once
 
+#include "client/link_failure.h"
+
 #include <QList>
 #include <QMap>
 #include <QMetaType>
@@ -29,13 +31,7 @@ public:
     // jamid's interfaces that the program uses.
     enum class Manager { Call, Configuration };
 
-    enum class Failure {
-        None,
-        NotRunning,   // nobody owns jamid's name (or the bus is not reachable)
-        Disconnected, // jamid went away before it answered
-        Timeout,      // no answer in time
-        Other,        // jamid or the bus refused the call
-    };
+    using Failure = LinkFailure;
     struct Reply {
         Failure failure = Failure::None;
         QVariantList values; // the reply's values
