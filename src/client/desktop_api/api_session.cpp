@@ -41,8 +41,7 @@ RunTimeError transportError(const ApiTransport::Reply& reply, const QString& wha
 } // namespace
 
 ApiSession::ApiSession(std::unique_ptr<ApiTransport> transport, LinkTimeouts timeouts)
-    : m_transport(std::move(transport)), m_timeouts(timeouts),
-      m_listeners(m_events, this) {
+    : m_transport(std::move(transport)), m_timeouts(timeouts), m_listeners(m_events, this) {
     connect(m_transport.get(), &ApiTransport::notification, this, &ApiSession::onNotification);
     connect(m_transport.get(), &ApiTransport::clientChanged, this, &ApiSession::onClientChanged);
 }
@@ -235,20 +234,18 @@ QString ApiSession::command(const QString& command) {
     ensureAttached();
 
     const qint64 id = ++m_nextId;
-    auto result = std::make_shared<std::optional<ApiTransport::Reply>>();
-    m_transport->send(ApiProtocol::withId(id, command), m_timeouts.commandMs,
-                      [result, weak = weak_from_this()](const ApiTransport::Reply& reply) {
-                          *result = reply;
-                          if (const auto self = weak.lock())
-                              self->m_events.progressed();
-                      });
     // The transport answers within the timeout; the margin only guards against
     // one that does not.
-    m_events.waitUntil([&] { return result->has_value(); }, m_timeouts.commandMs + 1000);
+    const std::optional<ApiTransport::Reply> result = m_events.request<ApiTransport::Reply>(
+        [&](ApiTransport::ReplyHandler handler) {
+            m_transport->send(ApiProtocol::withId(id, command), m_timeouts.commandMs,
+                              std::move(handler));
+        },
+        m_timeouts.commandMs + 1000);
     const QString what = quoted(command);
-    if (!result->has_value())
+    if (!result)
         throw transportError({ApiTransport::Failure::Timeout, {}}, what, m_timeouts.commandMs);
-    const ApiTransport::Reply& reply = **result;
+    const ApiTransport::Reply& reply = *result;
     if (reply.failure != ApiTransport::Failure::None) {
         if (reply.failure == ApiTransport::Failure::NotRunning ||
             reply.failure == ApiTransport::Failure::Disconnected) {
