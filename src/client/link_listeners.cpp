@@ -6,7 +6,7 @@
 
 namespace {
 
-bool holds(const std::vector<QPointer<Automation>>& objects, Automation* object) {
+bool listed(const std::vector<QPointer<Automation>>& objects, Automation* object) {
     return std::find(objects.begin(), objects.end(), object) != objects.end();
 }
 
@@ -17,7 +17,7 @@ LinkListeners::LinkListeners(LinkEvents& events,
     : m_events(events), m_keepAlive(std::move(keepAlive)) {}
 
 bool LinkListeners::contains(Automation* object) const {
-    return holds(m_listeners, object);
+    return listed(m_listeners, object);
 }
 
 void LinkListeners::add(Automation* object) {
@@ -69,7 +69,7 @@ void LinkListeners::detachAll(int status) {
     raiseAttachmentToAll(status);
     if (status == AttachStatus::NotAvailable)
         for (const QPointer<Automation>& listener : m_listeners)
-            if (listener && !holds(m_leftBehind, listener))
+            if (listener && !listed(m_leftBehind, listener))
                 m_leftBehind.push_back(listener);
     m_listeners.clear();
 }

@@ -16,10 +16,10 @@ using LinkError::seconds;
 
 namespace {
 
-// The table of calls keeps the newest 512 calls that ring or are in progress,
-// and the newest 512 that have ended, besides those that a running command
-// uses: calls that never get a close event cannot fill the memory.
-constexpr size_t KeptCalls = 512;
+// The table of calls keeps the newest calls that ring or are in progress, and
+// the newest that have ended (CallAges::Kept of each), besides those that a
+// running command uses: calls that never get a close event cannot fill the
+// memory.
 
 QString commandText(const std::pair<QString, QString>& command) {
     return command.second.isEmpty() ? command.first
@@ -278,13 +278,12 @@ void BaresipSession::onEvent(const CtrlProtocol::Event& event) {
     const QString& id = event.callId;
     const bool known = m_calls.contains(id);
     const auto add = [&](bool incoming, int status) {
-        CallRecord added;
+        CallEntry added;
         added.handle = CtrlProtocol::handleFromUri(event.peerUri);
         added.accountAor = event.accountAor;
         added.incoming = incoming;
         added.status = status;
-        added.age = ++m_nextAge;
-        m_goingOn.emplace(added.age, id);
+        added.age = m_goingOn.add(id);
         m_calls.insert(id, added);
         raiseCallStatus(id, status);
     };
@@ -306,13 +305,12 @@ void BaresipSession::onEvent(const CtrlProtocol::Event& event) {
     } else if (type == QLatin1String("CALL_CLOSED")) {
         if (!known || ended(m_calls[id]))
             return;
-        CallRecord& call = m_calls[id];
+        CallEntry& call = m_calls[id];
         call.status = call.status == CallStatusCode::InProgress ? BaresipCallStatus::Finished
                       : call.incoming                           ? BaresipCallStatus::Missed
                                                                 : BaresipCallStatus::Failed;
-        m_goingOn.erase(call.age);
-        call.age = ++m_nextAge;
-        m_ended.emplace(call.age, id);
+        m_goingOn.remove(call.age);
+        call.age = m_ended.add(id);
         raiseCallStatus(id, call.status);
     } else if (type == QLatin1String("CALL_LOCAL_SDP")) {
         if (known && event.param == QLatin1String("answer"))
@@ -329,15 +327,9 @@ void BaresipSession::onEvent(const CtrlProtocol::Event& event) {
     m_events.progressed();
 }
 
-void BaresipSession::trim(std::map<quint64, QString>& byAge) {
-    for (auto it = byAge.begin(); byAge.size() > KeptCalls && it != byAge.end();) {
-        if (m_inUse.contains(it->second)) {
-            ++it;
-            continue;
-        }
-        m_calls.remove(it->second);
-        it = byAge.erase(it);
-    }
+void BaresipSession::trim(CallAges<QString>& ages) {
+    ages.trim([this](const QString& id) { return m_inUse.contains(id); },
+              [this](const QString& id) { m_calls.remove(id); });
 }
 
 void BaresipSession::dropConnection(const QString& why) {
@@ -355,18 +347,18 @@ void BaresipSession::onClosed(const QString& why) {
     m_events.progressed();
 }
 
-const BaresipSession::CallRecord* BaresipSession::find(const QString& callId) const {
+const BaresipSession::CallEntry* BaresipSession::find(const QString& callId) const {
     const auto it = m_calls.constFind(callId);
     return it == m_calls.constEnd() ? nullptr : &*it;
 }
 
-bool BaresipSession::ended(const CallRecord& record) const {
+bool BaresipSession::ended(const CallEntry& record) const {
     return record.status == BaresipCallStatus::Finished ||
            record.status == BaresipCallStatus::Missed || record.status == BaresipCallStatus::Failed;
 }
 
 QString BaresipSession::partnerHandle(const QString& callId) {
-    const CallRecord* call = find(callId);
+    const CallEntry* call = find(callId);
     return call ? call->handle : QString();
 }
 
@@ -374,19 +366,19 @@ int BaresipSession::callStatus(const QString& callId) {
     const auto keepAlive = shared_from_this();
     // The event loop may not have run for a while (the call handler pauses).
     m_socket->readArrived();
-    const CallRecord* call = find(callId);
+    const CallEntry* call = find(callId);
     return call ? call->status : CallStatusCode::Unknown;
 }
 
 QString BaresipSession::callerText(const QString& callId) {
-    const CallRecord* call = find(callId);
+    const CallEntry* call = find(callId);
     return call && !call->handle.isEmpty() ? quoted(call->handle)
                                            : QStringLiteral("an unknown caller");
 }
 
-const BaresipSession::CallRecord& BaresipSession::knownCall(const QString& callId) {
+const BaresipSession::CallEntry& BaresipSession::knownCall(const QString& callId) {
     ensureOpen();
-    const CallRecord* call = find(callId);
+    const CallEntry* call = find(callId);
     if (!call)
         throw RunTimeError(LinkError::BadArgument,
                            QStringLiteral("baresip's call %1 is not known on this connection.")
@@ -418,10 +410,9 @@ bool BaresipSession::select(const QString& callId) {
 }
 
 bool BaresipSession::waitForCall(const QString& callId,
-                                 const std::function<bool(const CallRecord&)>& done,
-                                 int timeoutMs) {
+                                 const std::function<bool(const CallEntry&)>& done, int timeoutMs) {
     const auto settled = [&] {
-        const CallRecord* call = find(callId);
+        const CallEntry* call = find(callId);
         return m_link != Link::Open || !call || ended(*call) || done(*call);
     };
     m_events.waitUntil(settled, timeoutMs);
@@ -437,7 +428,7 @@ BaresipSession::Reply BaresipSession::renegotiate(const QString& callId, const Q
     if (!reply.ok)
         return reply;
     if (!waitForCall(
-            callId, [before](const CallRecord& call) { return call.renegotiations > before; },
+            callId, [before](const CallEntry& call) { return call.renegotiations > before; },
             m_timeouts.callSetupMs))
         throw RunTimeError(LinkError::Timeout,
                            QStringLiteral("The caller of the call from %1 has not agreed to "
@@ -483,7 +474,7 @@ void BaresipSession::answer(const QString& callId) {
                                                   "asked to answer the one from %2: a call that "
                                                   "came in meanwhile took its place.")
                                        .arg(quoted(it->handle), callerText(callId)));
-        const CallRecord& call = knownCall(callId);
+        const CallEntry& call = knownCall(callId);
         if (call.answered || call.status != CallStatusCode::Ringing)
             break;
         // Answering puts the previous call on hold first. When that call is
@@ -496,7 +487,7 @@ void BaresipSession::answer(const QString& callId) {
     }
 
     if (!waitForCall(
-            callId, [](const CallRecord& call) { return call.status != CallStatusCode::Ringing; },
+            callId, [](const CallEntry& call) { return call.status != CallStatusCode::Ringing; },
             m_timeouts.callSetupMs))
         throw RunTimeError(LinkError::Timeout,
                            QStringLiteral("baresip answered the call from %1, but the call has "
@@ -507,7 +498,7 @@ void BaresipSession::answer(const QString& callId) {
 
     // A call that rang while another one was answered is on hold now: take it
     // off hold (which lets video go both ways again, until the step below).
-    const bool others = std::any_of(m_calls.cbegin(), m_calls.cend(), [&](const CallRecord& c) {
+    const bool others = std::any_of(m_calls.cbegin(), m_calls.cend(), [&](const CallEntry& c) {
         return &c != find(callId) && !ended(c);
     });
     if (others) {
@@ -571,7 +562,7 @@ QList<CtrlProtocol::Contact> BaresipSession::contacts() {
 }
 
 void BaresipSession::raiseCallStatus(const QString& callId, int status) {
-    CallRecord& record = m_calls[callId];
+    CallEntry& record = m_calls[callId];
     std::shared_ptr<BaresipCall> call = record.call.lock();
     if (!call) {
         call = std::make_shared<BaresipCall>(shared_from_this(), callId, record.handle);

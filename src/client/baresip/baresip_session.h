@@ -1,11 +1,12 @@
 #pragma once
 
+#include "client/automation.h"
+#include "client/call_ages.h"
+#include "client/link_events.h"
+#include "client/link_listeners.h"
 #include "ctrl_protocol.h"
 #include "netstring_reader.h"
 #include "platform/run_time_error.h"
-#include "client/automation.h"
-#include "client/link_events.h"
-#include "client/link_listeners.h"
 
 #include <QHash>
 #include <QObject>
@@ -98,7 +99,7 @@ public:
 private:
     enum class Link { Never, Connecting, Open, Lost };
 
-    struct CallRecord {
+    struct CallEntry {
         std::weak_ptr<BaresipCall> call; // the object events carry, while anyone holds it
         QString handle;
         QString accountAor;
@@ -119,20 +120,20 @@ private:
     void onEvent(const CtrlProtocol::Event& event);
     void onClosed(const QString& why);
     void dropConnection(const QString& why);
-    // Drops the oldest records of one kind beyond the bound (see KeptCalls).
-    void trim(std::map<quint64, QString>& byAge);
+    // Drops the oldest calls of one kind beyond the bound.
+    void trim(CallAges<QString>& ages);
 
-    const CallRecord* find(const QString& callId) const;
+    const CallEntry* find(const QString& callId) const;
     // The call, on this connection; throws when the connection is gone or the
     // call is not known on it.
-    const CallRecord& knownCall(const QString& callId);
-    bool ended(const CallRecord& record) const;
+    const CallEntry& knownCall(const QString& callId);
+    bool ended(const CallEntry& record) const;
     // Makes the call the current one (baresip's call commands act on that).
     // False when baresip no longer has the call.
     bool select(const QString& callId);
     // Waits until `done` holds for the call, or it has ended or gone. Throws
     // when the connection closes meanwhile.
-    bool waitForCall(const QString& callId, const std::function<bool(const CallRecord&)>& done,
+    bool waitForCall(const QString& callId, const std::function<bool(const CallEntry&)>& done,
                      int timeoutMs);
     // Sends a command that changes the current call's media, and waits until
     // the caller has answered the new offer. Returns baresip's reply; when it
@@ -155,12 +156,11 @@ private:
     NetstringReader m_reader;
     quint64 m_nextToken = 0;
     QHash<QString, std::optional<Reply>> m_pending;
-    QHash<QString, CallRecord> m_calls;
+    QHash<QString, CallEntry> m_calls;
     // The ids in the table by age, oldest first: calls that ring or are in
     // progress, and calls that have ended.
-    std::map<quint64, QString> m_goingOn;
-    std::map<quint64, QString> m_ended;
-    quint64 m_nextAge = 0;
+    CallAges<QString> m_goingOn;
+    CallAges<QString> m_ended;
     QHash<QString, int> m_inUse; // calls that running commands use, and how many
     LinkEvents m_events;
     LinkListeners m_listeners;

@@ -28,7 +28,7 @@ template <class... T> bool readable(const QVariantList& args) {
     if (args.size() != static_cast<qsizetype>(sizeof...(T)))
         return false;
     qsizetype i = 0;
-    return (holds<T>(args[i++]) && ...);
+    return (hasType<T>(args[i++]) && ...);
 }
 
 bool isVideo(const JamiDetails& medium) {
@@ -96,8 +96,7 @@ QString jamiCallerHandle(const QString& typed) {
     return user + QLatin1Char('@') + host;
 }
 
-JamiSession::JamiSession(std::unique_ptr<JamiBus> bus, JamiTimeouts timeouts,
-                         QString videoSource)
+JamiSession::JamiSession(std::unique_ptr<JamiBus> bus, JamiTimeouts timeouts, QString videoSource)
     : m_bus(std::move(bus)), m_timeouts(timeouts), m_videoSource(std::move(videoSource)),
       m_listeners(m_events, this) {
     connect(m_bus.get(), &JamiBus::signalled, this, &JamiSession::onSignal);
@@ -136,20 +135,15 @@ void JamiSession::forget(Automation* object) {
 QVariantList JamiSession::invoke(JamiBus::Manager manager, const QString& method,
                                  const QVariantList& args, int replyValues) {
     const auto keepAlive = shared_from_this();
-    const quint64 daemon = m_daemon;
-    // The reply may come after this call has given up waiting: it goes here.
-    auto reply = std::make_shared<std::optional<JamiBus::Reply>>();
-    m_bus->call(manager, method, args, m_timeouts.commandMs,
-                [reply, weak = weak_from_this()](const JamiBus::Reply& r) {
-                    *reply = r;
-                    if (const auto self = weak.lock())
-                        self->m_events.progressed();
-                });
-    m_events.waitUntil([&] { return reply->has_value() || m_daemon != daemon; },
-                       m_timeouts.commandMs);
+    const quint64 daemon = m_daemonGeneration;
+    const std::optional<JamiBus::Reply> reply = m_events.request<JamiBus::Reply>(
+        [&](JamiBus::ReplyHandler handler) {
+            m_bus->call(manager, method, args, m_timeouts.commandMs, std::move(handler));
+        },
+        m_timeouts.commandMs, [&] { return m_daemonGeneration != daemon; });
     const QString what = quoted(method);
-    if (!reply->has_value() || (*reply)->failure == JamiBus::Failure::Disconnected) {
-        if (m_daemon != daemon || !m_bus->daemonPresent())
+    if (!reply || reply->failure == JamiBus::Failure::Disconnected) {
+        if (m_daemonGeneration != daemon || !m_bus->daemonPresent())
             throw RunTimeError(LinkError::ClientQuit,
                                QStringLiteral("Jami's daemon (jamid) quit before it answered %1. "
                                               "Give the attach command again once Jami runs.")
@@ -158,7 +152,7 @@ QVariantList JamiSession::invoke(JamiBus::Manager manager, const QString& method
                            QStringLiteral("Jami's daemon (jamid) did not answer %1 within %2.")
                                .arg(what, seconds(m_timeouts.commandMs)));
     }
-    const JamiBus::Reply& r = **reply;
+    const JamiBus::Reply& r = *reply;
     switch (r.failure) {
     case JamiBus::Failure::None:
     case JamiBus::Failure::Disconnected:
@@ -170,8 +164,9 @@ QVariantList JamiSession::invoke(JamiBus::Manager manager, const QString& method
                            QStringLiteral("Jami's daemon (jamid) did not answer %1 within %2.")
                                .arg(what, seconds(m_timeouts.commandMs)));
     case JamiBus::Failure::Other:
-        throw RunTimeError(LinkError::Failed, QStringLiteral("Jami's daemon (jamid) refused %1: %2")
-                                                  .arg(what, quoted(r.error)));
+        throw RunTimeError(
+            LinkError::Failed,
+            QStringLiteral("Jami's daemon (jamid) refused %1: %2").arg(what, quoted(r.error)));
     }
     if (r.values.size() < replyValues)
         throw RunTimeError(LinkError::BadReply,
@@ -187,15 +182,15 @@ template <class T>
 T JamiSession::invokeFor(JamiBus::Manager manager, const QString& method,
                          const QVariantList& args) {
     const QVariant value = invoke(manager, method, args).front();
-    if (!holds<T>(value))
-        throw RunTimeError(LinkError::BadReply,
-                           QStringLiteral("Jami's daemon (jamid) answered %1 with a value of type "
-                                          "%2, which Pellorin cannot read (it expects %3).")
-                               .arg(quoted(method),
-                                    QString::fromLatin1(value.metaType().name()
-                                                            ? value.metaType().name()
-                                                            : "nothing"),
-                                    QString::fromLatin1(QMetaType::fromType<T>().name())));
+    if (!hasType<T>(value))
+        throw RunTimeError(
+            LinkError::BadReply,
+            QStringLiteral("Jami's daemon (jamid) answered %1 with a value of type "
+                           "%2, which Pellorin cannot read (it expects %3).")
+                .arg(quoted(method),
+                     QString::fromLatin1(value.metaType().name() ? value.metaType().name()
+                                                                 : "nothing"),
+                     QString::fromLatin1(QMetaType::fromType<T>().name())));
     return value.value<T>();
 }
 
@@ -221,15 +216,13 @@ void JamiSession::onIncoming(const QVariantList& args) {
     const JamiCallKey key{args[0].toString(), args[1].toString()};
     if (m_calls.contains(key))
         return;
-    CallRecord added;
+    CallEntry added;
     added.handle = jamiHandle(args[2].toString());
     added.offer = args[3].value<JamiDetailsList>();
     m_calls.insert(key, added);
-    m_callOrder.push_back(key);
-    while (m_callOrder.size() > static_cast<size_t>(KeptCalls)) {
-        m_calls.remove(m_callOrder.front());
-        m_callOrder.pop_front();
-    }
+    m_callAges.add(key);
+    m_callAges.trim([](const JamiCallKey&) { return false; },
+                    [this](const JamiCallKey& old) { m_calls.remove(old); });
     raiseCallStatus(key, CallStatusCode::Ringing);
 }
 
@@ -259,13 +252,13 @@ void JamiSession::onStateChanged(const QVariantList& args) {
 
 void JamiSession::onDaemonChanged(bool present) {
     const auto keepAlive = shared_from_this();
-    ++m_daemon;
+    ++m_daemonGeneration;
     if (!present) {
         // The calls went with that jamid.
         if (!m_calls.isEmpty() || !m_listeners.empty())
             qCWarning(lcJami) << "Jami's daemon (jamid) has quit";
         m_calls.clear();
-        m_callOrder.clear();
+        m_callAges.clear();
         m_listeners.detachAll(AttachStatus::NotAvailable);
     } else {
         m_listeners.clientBack();
@@ -273,7 +266,7 @@ void JamiSession::onDaemonChanged(bool present) {
     m_events.progressed();
 }
 
-const JamiSession::CallRecord& JamiSession::record(const JamiCallKey& key) {
+const JamiSession::CallEntry& JamiSession::entry(const JamiCallKey& key) {
     const auto it = m_calls.constFind(key);
     if (it == m_calls.constEnd())
         throw RunTimeError(LinkError::BadArgument,
@@ -299,12 +292,11 @@ QString JamiSession::callerText(const JamiCallKey& key) const {
 
 QString JamiSession::partnerHandle(const JamiCallKey& key) {
     const auto keepAlive = shared_from_this();
-    if (const QString known = record(key).handle; !known.isEmpty())
+    if (const QString known = entry(key).handle; !known.isEmpty())
         return known;
     // The ring named no caller: ask jamid.
-    const JamiDetails details = invokeFor<JamiDetails>(JamiBus::Manager::Call,
-                                                       QStringLiteral("getCallDetails"),
-                                                       {key.first, key.second});
+    const JamiDetails details = invokeFor<JamiDetails>(
+        JamiBus::Manager::Call, QStringLiteral("getCallDetails"), {key.first, key.second});
     if (details.isEmpty())
         throw RunTimeError(LinkError::Failed,
                            QStringLiteral("Jami no longer has the call %1, and its ring did not "
@@ -336,11 +328,11 @@ int JamiSession::callStatus(const JamiCallKey& key) {
 
 void JamiSession::answer(const JamiCallKey& key) {
     const auto keepAlive = shared_from_this();
-    if (record(key).status != CallStatusCode::Ringing)
+    if (entry(key).status != CallStatusCode::Ringing)
         return; // answered already, or the caller gave up: nothing to answer
     // The offered media, as many as offered (jamid refuses fewer), the user's
     // video muted: the caller gets none of it until video is started.
-    JamiDetailsList media = record(key).offer;
+    JamiDetailsList media = entry(key).offer;
     for (JamiDetails& medium : media) {
         if (!isVideo(medium))
             continue;
@@ -365,7 +357,7 @@ void JamiSession::answer(const JamiCallKey& key) {
 void JamiSession::startVideo(const JamiCallKey& key) {
     const auto keepAlive = shared_from_this();
     const bool offeredVideo = [&] {
-        const JamiDetailsList& offer = record(key).offer;
+        const JamiDetailsList& offer = entry(key).offer;
         return std::any_of(offer.begin(), offer.end(), isVideo);
     }();
     if (ended(key))
@@ -404,7 +396,8 @@ QStringList JamiSession::contacts() {
             Manager::Configuration, QStringLiteral("getContacts"), {account});
         for (const JamiDetails& contact : list) {
             const QString handle = jamiHandle(contact.value(QStringLiteral("id")));
-            if (handle.isEmpty() || contact.value(QStringLiteral("banned")) == QLatin1String("true") ||
+            if (handle.isEmpty() ||
+                contact.value(QStringLiteral("banned")) == QLatin1String("true") ||
                 seen.contains(handle))
                 continue;
             seen.insert(handle);
@@ -479,7 +472,7 @@ void JamiSession::onProfile(const QVariantList& args) {
 }
 
 void JamiSession::raiseCallStatus(const JamiCallKey& key, int status) {
-    CallRecord& record = m_calls[key];
+    CallEntry& record = m_calls[key];
     std::shared_ptr<JamiCall> call = record.call.lock();
     if (!call) {
         call = std::make_shared<JamiCall>(shared_from_this(), key);

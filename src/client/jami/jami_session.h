@@ -1,6 +1,7 @@
 #pragma once
 
 #include "client/automation.h"
+#include "client/call_ages.h"
 #include "client/jami/jami_bus.h"
 #include "client/jami/jami_names.h"
 #include "client/link_events.h"
@@ -12,7 +13,6 @@
 #include <QSet>
 #include <QString>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -68,7 +68,7 @@ QString jamiCallerHandle(const QString& typed);
 class JamiSession : public QObject, public std::enable_shared_from_this<JamiSession> {
     Q_OBJECT
 public:
-    static constexpr int KeptCalls = 512;
+    static constexpr int KeptCalls = CallAges<JamiCallKey>::Kept;
 
     // `videoSource`: the source the video of an answered call names (empty:
     // jamid's default camera).
@@ -105,7 +105,7 @@ signals:
     void namesChanged();
 
 private:
-    struct CallRecord {
+    struct CallEntry {
         JamiDetailsList offer; // the media the caller offered
         QString handle;        // the caller: as the ring said, else jamid's PEER_NUMBER
         int status = CallStatusCode::Ringing;
@@ -116,8 +116,8 @@ private:
     // none, it is a failure, or it has fewer values than `replyValues`.
     QVariantList invoke(JamiBus::Manager manager, const QString& method, const QVariantList& args,
                         int replyValues = 1);
-    template <class T> T invokeFor(JamiBus::Manager manager, const QString& method,
-                                   const QVariantList& args);
+    template <class T>
+    T invokeFor(JamiBus::Manager manager, const QString& method, const QVariantList& args);
     RunTimeError notRunning() const;
 
     void onSignal(const QString& name, const QVariantList& args);
@@ -130,7 +130,7 @@ private:
     void readStoredProfile(const QString& account, const QString& id);
 
     // The call, while the session knows it; throws when it does not.
-    const CallRecord& record(const JamiCallKey& key);
+    const CallEntry& entry(const JamiCallKey& key);
     bool ended(const JamiCallKey& key) const;
     QString callerText(const JamiCallKey& key) const;
     void raiseCallStatus(const JamiCallKey& key, int status);
@@ -138,9 +138,9 @@ private:
     std::unique_ptr<JamiBus> m_bus;
     JamiTimeouts m_timeouts;
     QString m_videoSource;
-    quint64 m_daemon = 0; // bumped whenever jamid's name changes hands
-    QHash<JamiCallKey, CallRecord> m_calls;
-    std::deque<JamiCallKey> m_callOrder; // oldest first
+    quint64 m_daemonGeneration = 0; // bumped whenever jamid's name changes hands
+    QHash<JamiCallKey, CallEntry> m_calls;
+    CallAges<JamiCallKey> m_callAges;
     LinkEvents m_events;
     LinkListeners m_listeners;
 
