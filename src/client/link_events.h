@@ -1,12 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
 #include <deque>
 #include <functional>
-#include <memory>
-#include <optional>
 
 // The events of a client link (attachment and call status) and its waits for the
 // client, which every backend shares.
@@ -41,23 +38,6 @@ public:
         Background(const Background&) = delete;
         Background& operator=(const Background&) = delete;
     };
-    // Sends a request whose reply reaches a handler later, from the event loop,
-    // and waits for that reply: it, or nothing when none came within
-    // `timeoutMs` or `giveUp` held first. A reply that comes after the wait has
-    // given up lands where nobody looks.
-    template <class Reply>
-    std::optional<Reply> request(const std::function<void(std::function<void(const Reply&)>)>& send,
-                                 int timeoutMs, const std::function<bool()>& giveUp = {}) {
-        auto reply = std::make_shared<std::optional<Reply>>();
-        send([reply, self = QPointer<LinkEvents>(this)](const Reply& r) {
-            *reply = r;
-            if (self)
-                self->progressed();
-        });
-        waitUntil([&] { return reply->has_value() || (giveUp && giveUp()); }, timeoutMs);
-        return *reply;
-    }
-
     // Something a wait may be waiting for has happened.
     void progressed() { emit progress(); }
 

@@ -236,7 +236,8 @@ QString ApiSession::command(const QString& command) {
     const qint64 id = ++m_nextId;
     // The transport answers within the timeout; the margin only guards against
     // one that does not.
-    const std::optional<ApiTransport::Reply> result = m_events.request<ApiTransport::Reply>(
+    const std::optional<ApiTransport::Reply> result = awaitReply<ApiTransport::Reply>(
+        m_events,
         [&](ApiTransport::ReplyHandler handler) {
             m_transport->send(ApiProtocol::withId(id, command), m_timeouts.commandMs,
                               std::move(handler));

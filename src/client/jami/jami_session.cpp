@@ -3,6 +3,7 @@
 #include "client/caller_address.h"
 #include "client/jami/jami_call.h"
 #include "client/link_error.h"
+#include "client/link_request.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -136,7 +137,8 @@ QVariantList JamiSession::invoke(JamiBus::Manager manager, const QString& method
                                  const QVariantList& args, int replyValues) {
     const auto keepAlive = shared_from_this();
     const quint64 daemon = m_daemonGeneration;
-    const std::optional<JamiBus::Reply> reply = m_events.request<JamiBus::Reply>(
+    const std::optional<JamiBus::Reply> reply = awaitReply<JamiBus::Reply>(
+        m_events,
         [&](JamiBus::ReplyHandler handler) {
             m_bus->call(manager, method, args, m_timeouts.commandMs, std::move(handler));
         },
