@@ -3,6 +3,7 @@
 #include "api_call.h"
 #include "api_protocol.h"
 #include "client/automation.h"
+#include "client/link_request.h"
 
 #include <QLoggingCategory>
 #include <QTimer>
