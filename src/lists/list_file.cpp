@@ -9,12 +9,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <vector>
 
 #include <fcntl.h>
@@ -106,7 +109,7 @@ void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, b
 }
 
 // The file a save of `path` replaces: `path`, or the file its chain of symbolic
-// links ends at (QSaveFile writes through links, as editors do, and makes its
+// links ends at (a save writes through links, as editors do, and makes its
 // temporary file beside that file).
 QString savedFile(const QString& path) {
     QFileInfo info(path);
@@ -148,25 +151,42 @@ private:
     int m_fd;
 };
 
-// A save writes "<file name>.XXXXXX" (six random letters) beside the file and then
-// renames it over the file. A save killed between the two leaves that temporary
-// file behind, whole. Removes the leftovers of `file`: regular files named
-// exactly so, and only while the folder's lock is held.
+// A save writes "<file name>.pellorin-save-XXXXXX" (six random letters and digits)
+// beside the file and then renames it over the file; a name no person and no other
+// program gives a file. A save killed between the two leaves that file behind.
+// (Earlier versions wrote "<file name>.XXXXXX", six letters: a name a person may
+// give a copy too, so those are left alone.)
+const QString TemporaryMarker = QStringLiteral(".pellorin-save-");
+constexpr int RandomCharacters = 6;
+
+QString temporaryName(const QString& file) {
+    static const char characters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = file + TemporaryMarker;
+    for (int i = 0; i < RandomCharacters; ++i)
+        name += QLatin1Char(characters[QRandomGenerator::global()->bounded(62)]);
+    return name;
+}
+
+// Removes the temporary files of `file` that killed saves left: regular files
+// named exactly so, and only while the folder's lock is held. Once per list and
+// run: a save of this run holds the lock until its file is gone, so only a save
+// killed meanwhile in another program leaves one later, and the next run removes
+// that. (The lists are saved and loaded on the one GUI thread.)
 void removeStrayTemporaries(const QString& file, const FolderLock& lock) {
-    if (!lock.held())
+    static QSet<QString> cleaned;
+    if (!lock.held() || cleaned.contains(file))
         return;
-    constexpr qsizetype RandomLetters = 6;
+    cleaned.insert(file);
     const QFileInfo info(file);
     const QDir folder = info.absoluteDir();
-    const QString prefix = info.fileName() + QLatin1Char('.');
-    const auto isLetter = [](QChar c) {
-        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-    };
+    const QRegularExpression own(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName() + TemporaryMarker) +
+        QStringLiteral("[A-Za-z0-9]{%1}").arg(RandomCharacters)));
     const QStringList names =
         folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
     for (const QString& name : names) {
-        if (name.size() == prefix.size() + RandomLetters && name.startsWith(prefix) &&
-            std::all_of(name.begin() + prefix.size(), name.end(), isLetter))
+        if (own.match(name).hasMatch())
             QFile::remove(folder.filePath(name)); // what cannot be removed stays
     }
 }
@@ -189,11 +209,50 @@ int numberFor(QFileDevice::FileError error) {
                            .arg(path, reason));
 }
 
+[[noreturn]] void cannotSave(const QString& path, int number, const QString& reason) {
+    throw RunTimeError(number, QStringLiteral("The list could not be saved to \"%1\" (%2). "
+                                              "The file was left as it was.")
+                                   .arg(path, reason));
+}
+
 [[noreturn]] void cannotSave(const QString& path, const QFileDevice& file) {
-    throw RunTimeError(numberFor(file.error()),
-                       QStringLiteral("The list could not be saved to \"%1\" (%2). "
-                                      "The file was left as it was.")
-                           .arg(path, file.errorString()));
+    cannotSave(path, numberFor(file.error()), file.errorString());
+}
+
+// Puts `bytes` into a new file beside `target` (see temporaryName) and renames it
+// over `target`: `target` holds either its old content or the new one, whatever
+// happens. The new file keeps the permissions of the one it replaces. Throws
+// RunTimeError naming `path` when that fails, and removes the new file then.
+void replace(const QString& path, const QString& target, const QByteArray& bytes) {
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isWritable())
+        cannotSave(path, ErrorNumber::PermissionDenied, QStringLiteral("the file is read-only"));
+    QFile file;
+    for (int tries = 0; !file.isOpen(); ++tries) {
+        file.setFileName(temporaryName(target));
+        const bool opened =
+            file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
+                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                          QFile::ReadOther | QFile::WriteOther);
+        if (!opened && (tries == 9 || !QFileInfo::exists(file.fileName())))
+            cannotSave(path, file);
+    }
+    const auto fail = [&](int number, const QString& reason) {
+        file.remove();
+        cannotSave(path, number, reason);
+    };
+    if ((existing.exists() && !file.setPermissions(existing.permissions())) ||
+        file.write(bytes) != bytes.size() || !file.flush())
+        fail(numberFor(file.error()), file.errorString());
+    if (::fdatasync(file.handle()) != 0)
+        fail(DeviceIoError, qt_error_string(errno));
+    file.close();
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0) {
+        const int error = errno;
+        fail(error == EACCES || error == EPERM ? ErrorNumber::PermissionDenied : DeviceIoError,
+             qt_error_string(error));
+    }
 }
 
 } // namespace
@@ -283,16 +342,7 @@ Encoding write(const QString& path, const QStringList& entries, Encoding encodin
     const QString target = savedFile(path);
     const FolderLock lock(QFileInfo(target).absolutePath());
     removeStrayTemporaries(target, lock);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        cannotSave(path, file);
-    const QByteArray bytes = format(entries, written);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        cannotSave(path, file);
-    }
-    if (!file.commit())
-        cannotSave(path, file);
+    replace(path, target, format(entries, written));
     return written;
 }
 
