@@ -75,10 +75,14 @@ bool CallLogFile::append(const QByteArray& bytes, QString& why) {
         std::filesystem::rename(QFile::encodeName(m_path).toStdString(),
                                 QFile::encodeName(m_path + QStringLiteral(".1")).toStdString(),
                                 error);
-        if (error) {
-            why = QString::fromStdString(error.message());
-            return false;
-        }
+        // The lines go on in the file all the same (past its limit): said once,
+        // until a rotation succeeds again.
+        if (error && !m_rotationFailed)
+            qCWarning(lcCalls).noquote()
+                << QStringLiteral("Could not rename %1 to %1.1 (%2); the record of calls goes "
+                                  "on in %1, past its size limit.")
+                       .arg(m_path, QString::fromStdString(error.message()));
+        m_rotationFailed = bool(error);
     }
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append,

@@ -14,7 +14,8 @@
 // outcome. Control characters in a field are written as \xNN, so a line is always
 // one line of five fields. The file's folder is made on first use. A file past
 // the size limit is renamed to its name with ".1" (replacing the older one) and a
-// new one begun; nothing is ever rewritten in place.
+// new one begun; nothing is ever rewritten in place. When that renaming fails the
+// file grows on (the log says so once).
 class CallLogFile : public CallRecord {
 public:
     static constexpr qint64 RotateAfterBytes = 1024 * 1024;
@@ -35,4 +36,5 @@ private:
     QString m_path;
     QString m_client;
     qint64 m_rotateAfter;
+    bool m_rotationFailed = false; // and said so in the log
 };
