@@ -29,14 +29,21 @@ void CallHandler::oSkype_CallStatus(const SkypeCallPtr& call, int status) {
         if (m_record && !entry.lists.isEmpty())
             m_record->add(entry);
     };
+    // Whether the answer was asked for, and whether the call was answered then.
+    bool asked = false;
     bool answered = false;
+    const auto answer = [&] {
+        answered = held->answer();
+        asked = true;
+        // The caller gave up, or the call was answered by hand, meanwhile.
+        entry.outcome = answered ? QStringLiteral("answered")
+                                 : QStringLiteral("not answered: the call was no longer ringing");
+    };
     bool videoStep = false;
     try {
         if (const QString handle = lookUp(*held, m_lists.reachCallsList()); !handle.isEmpty()) {
             entry = {handle, QStringLiteral("calls"), {}};
-            held->answer();
-            answered = true;
-            entry.outcome = QStringLiteral("answered");
+            answer();
         }
 
         if (const QString handle = lookUp(*held, m_lists.reachVideoCallsList());
@@ -45,24 +52,26 @@ void CallHandler::oSkype_CallStatus(const SkypeCallPtr& call, int status) {
             entry.lists =
                 entry.lists.isEmpty() ? video : entry.lists + QStringLiteral(", ") + video;
             entry.handle = handle;
-            videoStep = true;
-            // A caller on both lists is answered once.
-            if (!answered)
-                held->answer();
-            answered = true;
-            entry.outcome = QStringLiteral("answered");
-            m_pause.sleep(VideoPauseMs);
-            const bool withVideo = m_lists.reachVideoOption();
-            const int now = held->status();
-            if (now == CallStatusCode::InProgress && withVideo) {
-                held->startVideoSend();
-                entry.outcome = QStringLiteral("answered, video started");
-            } else if (withVideo) {
-                entry.outcome = QStringLiteral("answered, video not started (status %1)").arg(now);
+            // A caller on both lists is answered once, and a call that was not
+            // answered gets no video.
+            if (!asked)
+                answer();
+            if (answered) {
+                videoStep = true;
+                m_pause.sleep(VideoPauseMs);
+                const bool withVideo = m_lists.reachVideoOption();
+                const int now = held->status();
+                if (now == CallStatusCode::InProgress && withVideo) {
+                    held->startVideoSend();
+                    entry.outcome = QStringLiteral("answered, video started");
+                } else if (withVideo) {
+                    entry.outcome =
+                        QStringLiteral("answered, video not started (status %1)").arg(now);
+                }
             }
         }
     } catch (const RunTimeError& e) {
-        if (!answered)
+        if (!asked)
             entry.outcome = QStringLiteral("answer failed: ") + e.description();
         else if (videoStep)
             entry.outcome = QStringLiteral("answered, video failed: ") + e.description();

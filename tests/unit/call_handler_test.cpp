@@ -1,7 +1,7 @@
+#include "answering/call_handler.h"
 #include "fakes/fake_client.h"
 #include "fakes/recorders.h"
 #include "platform/list_box.h"
-#include "answering/call_handler.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +40,8 @@ struct Row {
     std::vector<QString> log; // "P" stands for the caller's partner-handle read
     int callsSelected = -1;
     int videoSelected = -1;
+    QString outcome = {}; // in the record, when given
+    bool hungUp = false;  // the call has ended (status 8) by the time it is looked up
 };
 
 class CallHandlerTable : public ::testing::TestWithParam<Row> {};
@@ -58,12 +60,17 @@ TEST_P(CallHandlerTable, ReadsAndRequestsInOrder) {
     if (!row.video.isEmpty())
         lists.video.setListIndex(0);
     lists.option = row.option;
-    auto call = client.makeCall(row.caller, row.status);
+    auto call = client.makeCall(row.caller, row.hungUp ? 8 : row.status);
     call->setStatusAfterAnswer(row.statusAfterAnswer);
     client.log.clear();
 
-    CallHandler handler(lists, pause);
+    RecordingCallRecord record;
+    CallHandler handler(lists, pause, &record);
     handler.oSkype_CallStatus(call, row.status);
+    if (!row.outcome.isEmpty()) {
+        ASSERT_EQ(record.calls.size(), 1u);
+        EXPECT_EQ(record.calls[0].outcome, row.outcome);
+    }
 
     std::vector<QString> expected;
     for (const QString& line : row.log)
@@ -136,6 +143,18 @@ INSTANTIATE_TEST_SUITE_P(
              "status ", "startVideoSend "},
             0,
             0},
+        Row{"hungUpBeforeTheAnswer",
+            {"bob"},
+            {"bob"},
+            "bob",
+            4,
+            true,
+            5,
+            {"reach calls", "P", "P", "answer ", "reach video", "P", "P"},
+            0,
+            0,
+            "not answered: the call was no longer ringing",
+            true},
         Row{"longerItemFirst", {"bobby", "bob"}, {}, "bob", 4, true, 5, kCallsOnly, 1, -1},
         Row{"caseVariantFirst", {"Alice", "alice"}, {}, "alice", 4, true, 5, kCallsOnly, 1, -1},
         Row{"longerItemAlone", {"bobby"}, {"bobby"}, "bob", 4, true, 5, kNowhere, -1, -1},
