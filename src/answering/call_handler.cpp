@@ -1,20 +1,19 @@
 #include "call_handler.h"
 
-#include "call_record.h"
+#include "call_log_file.h"
 #include "platform/list_box.h"
 #include "platform/pause.h"
 #include "platform/run_time_error.h"
 
-QString CallHandler::lookUp(SkypeCall& call, ListBox& list) {
+CallHandler::Match CallHandler::lookUp(SkypeCall& call, ListBox& list) {
     // The caller's own item, letter case counting; an item that only begins with
     // the handle, or differs from it in case alone, does not hide it.
     list.setListIndex(list.findStringExact(call.partnerHandle()));
     // The handle is read again for the comparison, as the client may have
     // completed it meanwhile. A caller without a handle is never on a list.
     const QString handle = call.partnerHandle();
-    const bool onList =
-        list.listIndex() != ListBox::None && !handle.isEmpty() && list.text() == handle;
-    return onList ? handle : QString();
+    return {handle,
+            list.listIndex() != ListBox::None && !handle.isEmpty() && list.text() == handle};
 }
 
 void CallHandler::oSkype_CallStatus(const SkypeCallPtr& call, int status) {
@@ -41,17 +40,18 @@ void CallHandler::oSkype_CallStatus(const SkypeCallPtr& call, int status) {
     };
     bool videoStep = false;
     try {
-        if (const QString handle = lookUp(*held, m_lists.reachCallsList()); !handle.isEmpty()) {
-            entry = {handle, QStringLiteral("calls"), {}};
+        const Match calls = lookUp(*held, m_lists.reachCallsList());
+        if (calls.onList) {
+            entry = {calls.handle, QStringLiteral("calls"), {}};
             answer();
         }
 
-        if (const QString handle = lookUp(*held, m_lists.reachVideoCallsList());
-            !handle.isEmpty()) {
-            const QString video = QStringLiteral("video calls");
-            entry.lists =
-                entry.lists.isEmpty() ? video : entry.lists + QStringLiteral(", ") + video;
-            entry.handle = handle;
+        const Match video = lookUp(*held, m_lists.reachVideoCallsList());
+        if (video.onList) {
+            const QString videoCalls = QStringLiteral("video calls");
+            entry.lists = entry.lists.isEmpty() ? videoCalls
+                                                : entry.lists + QStringLiteral(", ") + videoCalls;
+            entry.handle = video.handle;
             // A caller on both lists is answered once, and a call that was not
             // answered gets no video.
             if (!asked)
@@ -70,6 +70,13 @@ void CallHandler::oSkype_CallStatus(const SkypeCallPtr& call, int status) {
                 }
             }
         }
+
+        // So that a handle that differs from a list's entry only in what cannot
+        // be seen shows.
+        if (!calls.onList && !video.onList)
+            qCInfo(lcCalls).noquote()
+                << QStringLiteral("A call from \"%1\" rang; the caller is on neither list.")
+                       .arg(CallLogFile::field(video.handle));
     } catch (const RunTimeError& e) {
         if (!asked)
             entry.outcome = QStringLiteral("answer failed: ") + e.description();

@@ -13,20 +13,6 @@ Q_LOGGING_CATEGORY(lcCalls, "pellorin.calls", QtInfoMsg)
 
 namespace {
 
-// A field as one piece of one line: control characters, and the backslash that
-// marks an escape, written as \xNN.
-QString field(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('\\'))
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
 QString isoWithOffset(const QDateTime& when) {
     const int offset = when.offsetFromUtc();
     const int minutes = std::abs(offset) / 60;
@@ -47,6 +33,18 @@ QString CallLogFile::defaultPath() {
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/pellorin/calls.log");
+}
+
+QString CallLogFile::field(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('\\'))
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
 }
 
 QString CallLogFile::line(const QDateTime& when, const QString& client, const AnsweredCall& call) {

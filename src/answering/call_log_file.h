@@ -3,7 +3,11 @@
 #include "call_record.h"
 
 #include <QDateTime>
+#include <QLoggingCategory>
 #include <QString>
+
+// The log's lines about calls (standard error).
+Q_DECLARE_LOGGING_CATEGORY(lcCalls)
 
 // The record of answered calls as a text file, one line per call, appended and
 // also written to the log (standard error):
@@ -26,6 +30,9 @@ public:
     // when that is unset or not an absolute path.
     static QString defaultPath();
     static QString line(const QDateTime& when, const QString& client, const AnsweredCall& call);
+    // Text as one field of a line: control characters, and the backslash that
+    // marks an escape, written as \xNN.
+    static QString field(const QString& text);
 
     void add(const AnsweredCall& call) override;
     QString path() const { return m_path; }

@@ -1,5 +1,6 @@
 #include "answering/call_handler.h"
 #include "fakes/fake_client.h"
+#include "fakes/log_capture.h"
 #include "fakes/recorders.h"
 #include "platform/list_box.h"
 
@@ -203,6 +204,22 @@ TEST(CallHandler, AFailureAbandonsTheRestAndTheNextCallIsStillAnswered) {
     handler.oSkype_CallStatus(client.makeCall("bob"), 4);
     EXPECT_EQ(client.count("answer 101"), 1);
     EXPECT_EQ(client.count("startVideoSend 101"), 1);
+}
+
+TEST(CallHandler, ACallerOnNeitherListIsOneLineInTheLogAsTheClientGaveTheHandle) {
+    FakeClient client;
+    FakeLists lists(client);
+    RecordingPause pause;
+    lists.calls.setItems({"bob"});
+    lists.video.setItems({"carol"});
+    RecordingCallRecord record;
+    CallHandler handler(lists, pause, &record);
+    LogCapture logged;
+    for (const char* caller : {"bob\r", "carol", "bob"})
+        handler.oSkype_CallStatus(client.makeCall(caller), 4);
+    EXPECT_EQ(logged.lines.filter("neither list").join('\n').toStdString(),
+              "pellorin.calls: A call from \"bob\\x0d\" rang; the caller is on neither list.");
+    EXPECT_EQ(record.calls.size(), 2u);
 }
 
 TEST(CallHandler, CallerWhoHungUpDuringThePauseGetsNoVideo) {
