@@ -22,6 +22,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ListFile {
@@ -215,8 +216,40 @@ int numberFor(QFileDevice::FileError error) {
                                    .arg(path, reason));
 }
 
-[[noreturn]] void cannotSave(const QString& path, const QFileDevice& file) {
-    cannotSave(path, numberFor(file.error()), file.errorString());
+int numberForErrno(int error) {
+    return error == EACCES || error == EPERM || error == EROFS ? ErrorNumber::PermissionDenied
+                                                               : DeviceIoError;
+}
+
+// A new file in `folder` without a name (-1 where the file system cannot make
+// one): a save killed before the file is whole leaves nothing behind.
+int openUnnamed(const QString& folder) {
+    static const bool procFs = QFileInfo::exists(QStringLiteral("/proc/self/fd"));
+    if (!procFs)
+        return -1;
+    return ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Gives the file `fd` a name of its own beside `target` (making it when `unnamed`
+// is false): its name then, or empty with errno set.
+QString nameFor(const QString& target, int& fd, bool unnamed) {
+    for (int tries = 0; tries < 10; ++tries) {
+        const QString name = temporaryName(target);
+        const QByteArray native = QFile::encodeName(name);
+        if (unnamed) {
+            const QByteArray link = "/proc/self/fd/" + QByteArray::number(fd);
+            if (::linkat(AT_FDCWD, link.constData(), AT_FDCWD, native.constData(),
+                         AT_SYMLINK_FOLLOW) == 0)
+                return name;
+        } else {
+            fd = ::open(native.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+            if (fd >= 0)
+                return name;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
 }
 
 // Puts `bytes` into a new file beside `target` (see temporaryName) and renames it
@@ -224,35 +257,35 @@ int numberFor(QFileDevice::FileError error) {
 // happens. The new file keeps the permissions of the one it replaces. Throws
 // RunTimeError naming `path` when that fails, and removes the new file then.
 void replace(const QString& path, const QString& target, const QByteArray& bytes) {
-    const QFileInfo existing(target);
-    if (existing.exists() && !existing.isWritable())
+    struct stat existing {};
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+    if (exists && !QFileInfo(target).isWritable())
         cannotSave(path, ErrorNumber::PermissionDenied, QStringLiteral("the file is read-only"));
-    QFile file;
-    for (int tries = 0; !file.isOpen(); ++tries) {
-        file.setFileName(temporaryName(target));
-        const bool opened =
-            file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
-                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
-                          QFile::ReadOther | QFile::WriteOther);
-        if (!opened && (tries == 9 || !QFileInfo::exists(file.fileName())))
-            cannotSave(path, file);
-    }
-    const auto fail = [&](int number, const QString& reason) {
-        file.remove();
-        cannotSave(path, number, reason);
-    };
-    if ((existing.exists() && !file.setPermissions(existing.permissions())) ||
-        file.write(bytes) != bytes.size() || !file.flush())
-        fail(numberFor(file.error()), file.errorString());
-    if (::fdatasync(file.handle()) != 0)
-        fail(DeviceIoError, qt_error_string(errno));
-    file.close();
-    if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                    QFile::encodeName(target).constData()) != 0) {
+    int fd = openUnnamed(QFileInfo(target).absolutePath());
+    QString name = fd < 0 ? nameFor(target, fd, false) : QString();
+    const auto fail = [&] {
         const int error = errno;
-        fail(error == EACCES || error == EPERM ? ErrorNumber::PermissionDenied : DeviceIoError,
-             qt_error_string(error));
+        if (fd >= 0)
+            ::close(fd);
+        if (!name.isEmpty())
+            ::unlink(QFile::encodeName(name).constData());
+        cannotSave(path, numberForErrno(error), qt_error_string(error));
+    };
+    if (fd < 0 || (exists && ::fchmod(fd, existing.st_mode & 07777) != 0))
+        fail();
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno != EINTR)
+            fail();
+        done += std::max<ssize_t>(wrote, 0);
     }
+    if (::fdatasync(fd) != 0 || (name.isEmpty() && (name = nameFor(target, fd, true)).isEmpty()))
+        fail();
+    ::close(fd);
+    fd = -1;
+    if (std::rename(QFile::encodeName(name).constData(), QFile::encodeName(target).constData()) !=
+        0)
+        fail();
 }
 
 } // namespace
