@@ -27,7 +27,8 @@ public:
 // It keeps no state between events and traps nothing: a failure throws
 // RunTimeError and abandons the rest (what was done stays done). Every call it
 // acts on (a caller on a list) goes into the record, if one is given, with what
-// was done, failures included.
+// was done, failures included; a ringing call from a caller on neither list is
+// one line in the log.
 class CallHandler {
 public:
     static constexpr int VideoPauseMs = 1000;
@@ -38,9 +39,12 @@ public:
     void oSkype_CallStatus(const SkypeCallPtr& call, int status);
 
 private:
-    // Selects the caller's item in `list` (or clears the selection); the
-    // caller's handle when the caller is on it, else empty.
-    static QString lookUp(SkypeCall& call, ListBox& list);
+    struct Match {
+        QString handle; // as the client gave it
+        bool onList;
+    };
+    // Selects the caller's item in `list` (or clears the selection).
+    static Match lookUp(SkypeCall& call, ListBox& list);
 
     AutoAnswerLists& m_lists;
     Pause& m_pause;

@@ -13,20 +13,6 @@ Q_LOGGING_CATEGORY(lcCalls, "pellorin.calls", QtInfoMsg)
 
 namespace {
 
-// A field as one piece of one line: control characters, and the backslash that
-// marks an escape, written as \xNN.
-QString field(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('\\'))
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
 QString isoWithOffset(const QDateTime& when) {
     const int offset = when.offsetFromUtc();
     const int minutes = std::abs(offset) / 60;
@@ -47,6 +33,18 @@ QString CallLogFile::defaultPath() {
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/pellorin/calls.log");
+}
+
+QString CallLogFile::field(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('\\'))
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
 }
 
 QString CallLogFile::line(const QDateTime& when, const QString& client, const AnsweredCall& call) {
@@ -75,10 +73,14 @@ bool CallLogFile::append(const QByteArray& bytes, QString& why) {
         std::filesystem::rename(QFile::encodeName(m_path).toStdString(),
                                 QFile::encodeName(m_path + QStringLiteral(".1")).toStdString(),
                                 error);
-        if (error) {
-            why = QString::fromStdString(error.message());
-            return false;
-        }
+        // The lines go on in the file all the same (past its limit): said once,
+        // until a rotation succeeds again.
+        if (error && !m_rotationFailed)
+            qCWarning(lcCalls).noquote()
+                << QStringLiteral("Could not rename %1 to %1.1 (%2); the record of calls goes "
+                                  "on in %1, past its size limit.")
+                       .arg(m_path, QString::fromStdString(error.message()));
+        m_rotationFailed = bool(error);
     }
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append,

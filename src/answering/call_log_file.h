@@ -3,7 +3,11 @@
 #include "call_record.h"
 
 #include <QDateTime>
+#include <QLoggingCategory>
 #include <QString>
+
+// The log's lines about calls (standard error).
+Q_DECLARE_LOGGING_CATEGORY(lcCalls)
 
 // The record of answered calls as a text file, one line per call, appended and
 // also written to the log (standard error):
@@ -14,7 +18,8 @@
 // outcome. Control characters in a field are written as \xNN, so a line is always
 // one line of five fields. The file's folder is made on first use. A file past
 // the size limit is renamed to its name with ".1" (replacing the older one) and a
-// new one begun; nothing is ever rewritten in place.
+// new one begun; nothing is ever rewritten in place. When that renaming fails the
+// file grows on (the log says so once).
 class CallLogFile : public CallRecord {
 public:
     static constexpr qint64 RotateAfterBytes = 1024 * 1024;
@@ -25,6 +30,9 @@ public:
     // when that is unset or not an absolute path.
     static QString defaultPath();
     static QString line(const QDateTime& when, const QString& client, const AnsweredCall& call);
+    // Text as one field of a line: control characters, and the backslash that
+    // marks an escape, written as \xNN.
+    static QString field(const QString& text);
 
     void add(const AnsweredCall& call) override;
     // The client the next lines name (after the client in use changed).
@@ -37,4 +45,5 @@ private:
     QString m_path;
     QString m_client;
     qint64 m_rotateAfter;
+    bool m_rotationFailed = false; // and said so in the log
 };

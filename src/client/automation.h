@@ -53,7 +53,9 @@ public:
     virtual ~SkypeCall() = default;
     virtual QString partnerHandle() = 0;
     virtual int status() = 0;
-    virtual void answer() = 0;
+    // Answers the call. False when there was nothing to answer: the call no
+    // longer rings (the caller gave up, or it was answered already).
+    virtual bool answer() = 0;
     virtual void startVideoSend() = 0;
 };
 

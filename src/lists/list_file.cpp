@@ -9,16 +9,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ListFile {
@@ -106,7 +110,7 @@ void takeLines(const QByteArray& buf, qsizetype& start, qsizetype& searchFrom, b
 }
 
 // The file a save of `path` replaces: `path`, or the file its chain of symbolic
-// links ends at (QSaveFile writes through links, as editors do, and makes its
+// links ends at (a save writes through links, as editors do, and makes its
 // temporary file beside that file).
 QString savedFile(const QString& path) {
     QFileInfo info(path);
@@ -148,25 +152,42 @@ private:
     int m_fd;
 };
 
-// A save writes "<file name>.XXXXXX" (six random letters) beside the file and then
-// renames it over the file. A save killed between the two leaves that temporary
-// file behind, whole. Removes the leftovers of `file`: regular files named
-// exactly so, and only while the folder's lock is held.
+// A save writes "<file name>.pellorin-save-XXXXXX" (six random letters and digits)
+// beside the file and then renames it over the file; a name no person and no other
+// program gives a file. A save killed between the two leaves that file behind.
+// (Earlier versions wrote "<file name>.XXXXXX", six letters: a name a person may
+// give a copy too, so those are left alone.)
+const QString TemporaryMarker = QStringLiteral(".pellorin-save-");
+constexpr int RandomCharacters = 6;
+
+QString temporaryName(const QString& file) {
+    static const char characters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = file + TemporaryMarker;
+    for (int i = 0; i < RandomCharacters; ++i)
+        name += QLatin1Char(characters[QRandomGenerator::global()->bounded(62)]);
+    return name;
+}
+
+// Removes the temporary files of `file` that killed saves left: regular files
+// named exactly so, and only while the folder's lock is held. Once per list and
+// run: a save of this run holds the lock until its file is gone, so only a save
+// killed meanwhile in another program leaves one later, and the next run removes
+// that. (The lists are saved and loaded on the one GUI thread.)
 void removeStrayTemporaries(const QString& file, const FolderLock& lock) {
-    if (!lock.held())
+    static QSet<QString> cleaned;
+    if (!lock.held() || cleaned.contains(file))
         return;
-    constexpr qsizetype RandomLetters = 6;
+    cleaned.insert(file);
     const QFileInfo info(file);
     const QDir folder = info.absoluteDir();
-    const QString prefix = info.fileName() + QLatin1Char('.');
-    const auto isLetter = [](QChar c) {
-        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-    };
+    const QRegularExpression own(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName() + TemporaryMarker) +
+        QStringLiteral("[A-Za-z0-9]{%1}").arg(RandomCharacters)));
     const QStringList names =
         folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
     for (const QString& name : names) {
-        if (name.size() == prefix.size() + RandomLetters && name.startsWith(prefix) &&
-            std::all_of(name.begin() + prefix.size(), name.end(), isLetter))
+        if (own.match(name).hasMatch())
             QFile::remove(folder.filePath(name)); // what cannot be removed stays
     }
 }
@@ -189,11 +210,82 @@ int numberFor(QFileDevice::FileError error) {
                            .arg(path, reason));
 }
 
-[[noreturn]] void cannotSave(const QString& path, const QFileDevice& file) {
-    throw RunTimeError(numberFor(file.error()),
-                       QStringLiteral("The list could not be saved to \"%1\" (%2). "
-                                      "The file was left as it was.")
-                           .arg(path, file.errorString()));
+[[noreturn]] void cannotSave(const QString& path, int number, const QString& reason) {
+    throw RunTimeError(number, QStringLiteral("The list could not be saved to \"%1\" (%2). "
+                                              "The file was left as it was.")
+                                   .arg(path, reason));
+}
+
+int numberForErrno(int error) {
+    return error == EACCES || error == EPERM || error == EROFS ? ErrorNumber::PermissionDenied
+                                                               : DeviceIoError;
+}
+
+// A new file in `folder` without a name (-1 where the file system cannot make
+// one): a save killed before the file is whole leaves nothing behind.
+int openUnnamed(const QString& folder) {
+    static const bool procFs = QFileInfo::exists(QStringLiteral("/proc/self/fd"));
+    if (!procFs)
+        return -1;
+    return ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Gives the file `fd` a name of its own beside `target` (making it when `unnamed`
+// is false): its name then, or empty with errno set.
+QString nameFor(const QString& target, int& fd, bool unnamed) {
+    for (int tries = 0; tries < 10; ++tries) {
+        const QString name = temporaryName(target);
+        const QByteArray native = QFile::encodeName(name);
+        if (unnamed) {
+            const QByteArray link = "/proc/self/fd/" + QByteArray::number(fd);
+            if (::linkat(AT_FDCWD, link.constData(), AT_FDCWD, native.constData(),
+                         AT_SYMLINK_FOLLOW) == 0)
+                return name;
+        } else {
+            fd = ::open(native.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+            if (fd >= 0)
+                return name;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
+}
+
+// Puts `bytes` into a new file beside `target` (see temporaryName) and renames it
+// over `target`: `target` holds either its old content or the new one, whatever
+// happens. The new file keeps the permissions of the one it replaces. Throws
+// RunTimeError naming `path` when that fails, and removes the new file then.
+void replace(const QString& path, const QString& target, const QByteArray& bytes) {
+    struct stat existing {};
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+    if (exists && !QFileInfo(target).isWritable())
+        cannotSave(path, ErrorNumber::PermissionDenied, QStringLiteral("the file is read-only"));
+    int fd = openUnnamed(QFileInfo(target).absolutePath());
+    QString name = fd < 0 ? nameFor(target, fd, false) : QString();
+    const auto fail = [&] {
+        const int error = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (!name.isEmpty())
+            ::unlink(QFile::encodeName(name).constData());
+        cannotSave(path, numberForErrno(error), qt_error_string(error));
+    };
+    if (fd < 0 || (exists && ::fchmod(fd, existing.st_mode & 07777) != 0))
+        fail();
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno != EINTR)
+            fail();
+        done += std::max<ssize_t>(wrote, 0);
+    }
+    if (::fdatasync(fd) != 0 || (name.isEmpty() && (name = nameFor(target, fd, true)).isEmpty()))
+        fail();
+    ::close(fd);
+    fd = -1;
+    if (std::rename(QFile::encodeName(name).constData(), QFile::encodeName(target).constData()) !=
+        0)
+        fail();
 }
 
 } // namespace
@@ -283,16 +375,7 @@ Encoding write(const QString& path, const QStringList& entries, Encoding encodin
     const QString target = savedFile(path);
     const FolderLock lock(QFileInfo(target).absolutePath());
     removeStrayTemporaries(target, lock);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        cannotSave(path, file);
-    const QByteArray bytes = format(entries, written);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        cannotSave(path, file);
-    }
-    if (!file.commit())
-        cannotSave(path, file);
+    replace(path, target, format(entries, written));
     return written;
 }
 

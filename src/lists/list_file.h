@@ -57,10 +57,11 @@ QByteArray format(const QStringList& entries, Encoding encoding = Encoding::Utf8
 Content read(const QString& path, int maxEntries = MaxEntries);
 
 // Replaces the file at `path` with `entries` in one step: the new content goes to a
-// temporary file in the same directory, which then takes the old file's place.
-// Throws RunTimeError when that fails; the old file is then untouched. Returns
-// the encoding written (see encodingFor). A temporary file of this list that an
-// earlier save left (killed before its file took the list's place) is removed.
+// temporary file in the same directory, "<file>.pellorin-save-" and six random
+// letters and digits, which then takes the old file's place. Throws RunTimeError
+// when that fails; the old file is then untouched. Returns the encoding written
+// (see encodingFor). The first save or load of a list in a run removes the
+// temporary files of that list that killed saves left; no other file.
 Encoding write(const QString& path, const QStringList& entries, Encoding encoding = Encoding::Utf8);
 
 // Fills `list` from the file at `path`, as a list window does while it loads:
@@ -71,7 +72,7 @@ Encoding write(const QString& path, const QStringList& entries, Encoding encodin
 //   when the file holds more entries than the list can, the first ones are loaded
 //   and the user is told (a box through `messages`) that the rest were not.
 // Returns the file's encoding, which its next save keeps (UTF-8 without a file).
-// Removes the temporary files of this list that killed saves left, as write() does.
+// Removes the temporary files of this list that killed saves left (see write()).
 Encoding readInto(ListBox& list, const QString& path, MessageBoxService& messages);
 
 // Writes every item of `list` to the file at `path` (see write()).

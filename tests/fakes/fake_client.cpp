@@ -35,9 +35,12 @@ int FakeCall::status() {
     return m_status;
 }
 
-void FakeCall::answer() {
+bool FakeCall::answer() {
     m_client.perform(QStringLiteral("answer"), QString::number(m_id));
+    if (m_status != CallStatusCode::Ringing)
+        return false; // as the clients do: nothing to answer
     m_status = m_statusAfterAnswer;
+    return true;
 }
 
 void FakeCall::startVideoSend() {

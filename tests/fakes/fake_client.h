@@ -29,7 +29,7 @@ public:
 
     QString partnerHandle() override;
     int status() override;
-    void answer() override;
+    bool answer() override;
     void startVideoSend() override;
 
     int id() const { return m_id; }

@@ -1,7 +1,8 @@
+#include "answering/call_handler.h"
 #include "fakes/fake_client.h"
+#include "fakes/log_capture.h"
 #include "fakes/recorders.h"
 #include "platform/list_box.h"
-#include "answering/call_handler.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,8 @@ struct Row {
     std::vector<QString> log; // "P" stands for the caller's partner-handle read
     int callsSelected = -1;
     int videoSelected = -1;
+    QString outcome = {}; // in the record, when given
+    bool hungUp = false;  // the call has ended (status 8) by the time it is looked up
 };
 
 class CallHandlerTable : public ::testing::TestWithParam<Row> {};
@@ -58,12 +61,17 @@ TEST_P(CallHandlerTable, ReadsAndRequestsInOrder) {
     if (!row.video.isEmpty())
         lists.video.setListIndex(0);
     lists.option = row.option;
-    auto call = client.makeCall(row.caller, row.status);
+    auto call = client.makeCall(row.caller, row.hungUp ? 8 : row.status);
     call->setStatusAfterAnswer(row.statusAfterAnswer);
     client.log.clear();
 
-    CallHandler handler(lists, pause);
+    RecordingCallRecord record;
+    CallHandler handler(lists, pause, &record);
     handler.oSkype_CallStatus(call, row.status);
+    if (!row.outcome.isEmpty()) {
+        ASSERT_EQ(record.calls.size(), 1u);
+        EXPECT_EQ(record.calls[0].outcome, row.outcome);
+    }
 
     std::vector<QString> expected;
     for (const QString& line : row.log)
@@ -136,6 +144,18 @@ INSTANTIATE_TEST_SUITE_P(
              "status ", "startVideoSend "},
             0,
             0},
+        Row{"hungUpBeforeTheAnswer",
+            {"bob"},
+            {"bob"},
+            "bob",
+            4,
+            true,
+            5,
+            {"reach calls", "P", "P", "answer ", "reach video", "P", "P"},
+            0,
+            0,
+            "not answered: the call was no longer ringing",
+            true},
         Row{"longerItemFirst", {"bobby", "bob"}, {}, "bob", 4, true, 5, kCallsOnly, 1, -1},
         Row{"caseVariantFirst", {"Alice", "alice"}, {}, "alice", 4, true, 5, kCallsOnly, 1, -1},
         Row{"longerItemAlone", {"bobby"}, {"bobby"}, "bob", 4, true, 5, kNowhere, -1, -1},
@@ -184,6 +204,22 @@ TEST(CallHandler, AFailureAbandonsTheRestAndTheNextCallIsStillAnswered) {
     handler.oSkype_CallStatus(client.makeCall("bob"), 4);
     EXPECT_EQ(client.count("answer 101"), 1);
     EXPECT_EQ(client.count("startVideoSend 101"), 1);
+}
+
+TEST(CallHandler, ACallerOnNeitherListIsOneLineInTheLogAsTheClientGaveTheHandle) {
+    FakeClient client;
+    FakeLists lists(client);
+    RecordingPause pause;
+    lists.calls.setItems({"bob"});
+    lists.video.setItems({"carol"});
+    RecordingCallRecord record;
+    CallHandler handler(lists, pause, &record);
+    LogCapture logged;
+    for (const char* caller : {"bob\r", "carol", "bob"})
+        handler.oSkype_CallStatus(client.makeCall(caller), 4);
+    EXPECT_EQ(logged.lines.filter("neither list").join('\n').toStdString(),
+              "pellorin.calls: A call from \"bob\\x0d\" rang; the caller is on neither list.");
+    EXPECT_EQ(record.calls.size(), 2u);
 }
 
 TEST(CallHandler, CallerWhoHungUpDuringThePauseGetsNoVideo) {

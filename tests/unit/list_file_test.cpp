@@ -355,9 +355,30 @@ struct StrayRow {
 
 class StrayTemporaries : public ListFileTest, public ::testing::WithParamInterface<StrayRow> {};
 
-// A save writes "<file>.XXXXXX" (six letters) and renames it over the file; a kill
-// between the two leaves it. The next save or load removes exactly those.
-TEST_P(StrayTemporaries, TheNextSaveOrLoadRemovesThemAndNothingElse) {
+// Files beside the list, "%1" standing for the list file's name, and whether the
+// first save or load removes them.
+const std::pair<const char*, bool> kBesideTheList[] = {
+    // A save writes "<file>.pellorin-save-" and six letters or digits, and renames
+    // it over the file; a kill between the two leaves it.
+    {"%1.pellorin-save-AbCdEf", true},
+    {"%1.pellorin-save-z0Z9a1", true},
+    // Copies a person made, and what earlier versions left: never touched.
+    {"%1.backup", false},
+    {"%1.BEFORE", false},
+    {"%1.stable", false},
+    {"qvvideocalllist.ini.stable", false},
+    {"%1.AbCdEf", false},
+    {"%1.zzzzzz", false},
+    // Near misses.
+    {"%1.pellorin-save-AbCdE", false},
+    {"%1.pellorin-save-AbCdEfG", false},
+    {"%1.pellorin-save-Ab-dEf", false},
+    {"%1.pellorin-save-AbCdEf.bak", false},
+    {"x%1.pellorin-save-AbCdEf", false},
+    {"qvvideocalllist.ini.pellorin-save-AbCdEf", false},
+};
+
+TEST_P(StrayTemporaries, TheFirstSaveOrLoadRemovesThemAndNothingElse) {
     QDir folder(dir.path());
     QString file = ListFile::CallsFileName;
     if (GetParam().throughLink) {
@@ -366,14 +387,16 @@ TEST_P(StrayTemporaries, TheNextSaveOrLoadRemovesThemAndNothingElse) {
         ASSERT_TRUE(QFile::link(folder.filePath(file), listPath));
     }
     putFile(folder.filePath(file), "alice\r\n");
-    const QStringList strays = {file + ".AbCdEf", file + ".zzzzzz"};
-    const QStringList others = {file + ".AbCdE",  file + ".AbCdEfG", file + ".AbC1Ef",
-                                file + ".bak",    "x" + file + ".AbCdEf",
-                                ListFile::VideoCallsFileName + ".AbCdEf"};
-    for (const QString& name : strays + others)
+    QStringList others;
+    for (const auto& [pattern, removed] : kBesideTheList) {
+        const QString name = QString(pattern).replace("%1", file);
         putFile(folder.filePath(name), "alice\r\nbob\r\n");
-    ASSERT_TRUE(folder.mkdir(file + ".FoLdEr"));
-    ASSERT_TRUE(QFile::link(folder.filePath(file + ".bak"), folder.filePath(file + ".LiNkEd")));
+        if (!removed)
+            others << name;
+    }
+    ASSERT_TRUE(folder.mkdir(file + ".pellorin-save-FoLdEr"));
+    ASSERT_TRUE(QFile::link(folder.filePath(file + ".backup"),
+                            folder.filePath(file + ".pellorin-save-LiNkEd")));
 
     ListBox list;
     if (GetParam().save)
@@ -381,7 +404,8 @@ TEST_P(StrayTemporaries, TheNextSaveOrLoadRemovesThemAndNothingElse) {
     else
         ListFile::readInto(list, listPath, boxes);
 
-    QStringList expected = others + QStringList{file, file + ".FoLdEr", file + ".LiNkEd"};
+    QStringList expected =
+        others + QStringList{file, file + ".pellorin-save-FoLdEr", file + ".pellorin-save-LiNkEd"};
     expected.sort();
     const QStringList left =
         folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,

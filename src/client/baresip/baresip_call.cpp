@@ -9,8 +9,8 @@ int BaresipCall::status() {
     return m_session->callStatus(m_id);
 }
 
-void BaresipCall::answer() {
-    m_session->answer(m_id);
+bool BaresipCall::answer() {
+    return m_session->answer(m_id);
 }
 
 void BaresipCall::startVideoSend() {

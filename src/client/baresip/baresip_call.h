@@ -15,7 +15,7 @@ public:
 
     QString partnerHandle() override { return m_partner; }
     int status() override;
-    void answer() override;
+    bool answer() override;
     void startVideoSend() override;
 
     const QString& id() const { return m_id; }

@@ -444,11 +444,11 @@ bool BaresipSession::hasVideo(const QString& callId) {
     return CtrlProtocol::videoStarted(command(QStringLiteral("video_debug")).data);
 }
 
-void BaresipSession::answer(const QString& callId) {
+bool BaresipSession::answer(const QString& callId) {
     const auto keepAlive = shared_from_this();
     const CallInUse inUse(*this, callId);
     if (knownCall(callId).status != CallStatusCode::Ringing)
-        return; // answered already, or the caller gave up: nothing to answer
+        return false; // answered already, or the caller gave up: nothing to answer
 
     // Calls already answered: an answer baresip gives any other call now went
     // to a call that became the current one after ours was selected.
@@ -458,7 +458,7 @@ void BaresipSession::answer(const QString& callId) {
             answeredBefore << it.key();
     for (int attempt = 0;; ++attempt) {
         if (!select(callId))
-            return; // the caller hung up meanwhile
+            return false; // the caller hung up meanwhile
         // (Setting the video direction before the answer would only change
         // what the answer says, not what baresip sends, and it makes the call
         // take several milliseconds longer to set up.)
@@ -494,7 +494,7 @@ void BaresipSession::answer(const QString& callId) {
                                           "not been established within %2.")
                                .arg(callerText(callId), seconds(m_timeouts.callSetupMs)));
     if (ended(knownCall(callId)))
-        return;
+        return knownCall(callId).answered; // the caller hung up at once, or before the answer
 
     // A call that rang while another one was answered is on hold now: take it
     // off hold (which lets video go both ways again, until the step below).
@@ -503,7 +503,7 @@ void BaresipSession::answer(const QString& callId) {
     });
     if (others) {
         if (!select(callId))
-            return;
+            return true;
         if (CtrlProtocol::currentCallOnHold(command(QStringLiteral("listcalls")).data) == true) {
             const Reply resumed = renegotiate(callId, QStringLiteral("resume"), {});
             if (!resumed.ok)
@@ -517,7 +517,7 @@ void BaresipSession::answer(const QString& callId) {
     // baresip sends video whenever the caller takes it, whatever it answered:
     // offer again to receive only, and once the caller agrees it stops sending.
     if (ended(knownCall(callId)) || !select(callId))
-        return;
+        return true;
     const Reply receiveOnly =
         renegotiate(callId, QStringLiteral("video_dir"), QStringLiteral("recvonly"));
     if (!receiveOnly.ok && hasVideo(callId))
@@ -525,6 +525,7 @@ void BaresipSession::answer(const QString& callId) {
                            QStringLiteral("baresip answered the call from %1 but could not stop "
                                           "sending your video into it: %2")
                                .arg(callerText(callId), quoted(receiveOnly.data)));
+    return true;
 }
 
 void BaresipSession::startVideo(const QString& callId) {

@@ -89,8 +89,8 @@ public:
     // Answers the call and, once it is established, has the caller take
     // receive-only video: baresip sends the user's video from the answer on,
     // whatever it answered, until the caller agrees. Nothing to answer (the
-    // call has ended, or is answered already) is no failure.
-    void answer(const QString& callId);
+    // call has ended, or is answered already) is no failure: false.
+    bool answer(const QString& callId);
     // Lets the call's video go both ways, so that the user's video is sent.
     void startVideo(const QString& callId);
 

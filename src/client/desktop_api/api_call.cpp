@@ -18,8 +18,10 @@ int ApiCall::status() {
     return *status;
 }
 
-void ApiCall::answer() {
+bool ApiCall::answer() {
+    // The client refuses to answer a call that does not ring: that is an error.
     alter(QStringLiteral("ANSWER"));
+    return true;
 }
 
 void ApiCall::startVideoSend() {

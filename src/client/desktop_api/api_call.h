@@ -13,7 +13,7 @@ public:
 
     QString partnerHandle() override;
     int status() override;
-    void answer() override;
+    bool answer() override;
     void startVideoSend() override;
 
     qint64 id() const { return m_id; }

@@ -11,8 +11,8 @@ int JamiCall::status() {
     return m_session->callStatus(m_key);
 }
 
-void JamiCall::answer() {
-    m_session->answer(m_key);
+bool JamiCall::answer() {
+    return m_session->answer(m_key);
 }
 
 void JamiCall::startVideoSend() {

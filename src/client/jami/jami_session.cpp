@@ -328,10 +328,10 @@ int JamiSession::callStatus(const JamiCallKey& key) {
     return it == m_calls.constEnd() ? CallStatusCode::Unknown : it->status;
 }
 
-void JamiSession::answer(const JamiCallKey& key) {
+bool JamiSession::answer(const JamiCallKey& key) {
     const auto keepAlive = shared_from_this();
     if (entry(key).status != CallStatusCode::Ringing)
-        return; // answered already, or the caller gave up: nothing to answer
+        return false; // answered already, or the caller gave up: nothing to answer
     // The offered media, as many as offered (jamid refuses fewer), the user's
     // video muted: the caller gets none of it until video is started.
     JamiDetailsList media = entry(key).offer;
@@ -344,13 +344,13 @@ void JamiSession::answer(const JamiCallKey& key) {
     }
     if (invokeFor<bool>(JamiBus::Manager::Call, QStringLiteral("acceptWithMedia"),
                         {key.first, key.second, QVariant::fromValue(media)}))
-        return;
+        return true;
     if (ended(key))
-        return; // the caller gave up meanwhile
+        return false; // the caller gave up meanwhile
     const JamiDetails details = invokeFor<JamiDetails>(
         JamiBus::Manager::Call, QStringLiteral("getCallDetails"), {key.first, key.second});
     if (details.isEmpty() || ended(key))
-        return; // jamid no longer has the call
+        return false; // jamid no longer has the call
     throw RunTimeError(
         LinkError::Failed,
         QStringLiteral("Jami did not answer the call from %1.").arg(callerText(key)));

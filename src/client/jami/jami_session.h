@@ -96,8 +96,8 @@ public:
     // What the session has seen of the call (-1 once forgotten).
     int callStatus(const JamiCallKey& key);
     // Answers with the offered media, the user's video muted. Nothing to answer
-    // (answered already, or the caller gave up) is no failure.
-    void answer(const JamiCallKey& key);
+    // (answered already, or the caller gave up) is no failure: false.
+    bool answer(const JamiCallKey& key);
     // Unmutes the user's video in the call.
     void startVideo(const JamiCallKey& key);
 
