@@ -20,7 +20,7 @@ namespace {
 
 const QString VideoType = QStringLiteral("MEDIA_TYPE_VIDEO");
 
-template <class T> bool holds(const QVariant& value) {
+template <class T> bool hasType(const QVariant& value) {
     return value.metaType() == QMetaType::fromType<T>();
 }
 
