@@ -355,29 +355,9 @@ struct StrayRow {
 
 class StrayTemporaries : public ListFileTest, public ::testing::WithParamInterface<StrayRow> {};
 
-// Files beside the list, "%1" standing for the list file's name, and whether the
-// first save or load removes them.
-const std::pair<const char*, bool> kBesideTheList[] = {
-    // A save writes "<file>.pellorin-save-" and six letters or digits, and renames
-    // it over the file; a kill between the two leaves it.
-    {"%1.pellorin-save-AbCdEf", true},
-    {"%1.pellorin-save-z0Z9a1", true},
-    // Copies a person made, and what earlier versions left: never touched.
-    {"%1.backup", false},
-    {"%1.BEFORE", false},
-    {"%1.stable", false},
-    {"qvvideocalllist.ini.stable", false},
-    {"%1.AbCdEf", false},
-    {"%1.zzzzzz", false},
-    // Near misses.
-    {"%1.pellorin-save-AbCdE", false},
-    {"%1.pellorin-save-AbCdEfG", false},
-    {"%1.pellorin-save-Ab-dEf", false},
-    {"%1.pellorin-save-AbCdEf.bak", false},
-    {"x%1.pellorin-save-AbCdEf", false},
-    {"qvvideocalllist.ini.pellorin-save-AbCdEf", false},
-};
-
+// A save writes "<file>.pellorin-save-" and six letters or digits and renames it
+// over the file; a kill between the two leaves it. The first save or load removes
+// exactly those: never a copy a person made, nor what earlier versions left.
 TEST_P(StrayTemporaries, TheFirstSaveOrLoadRemovesThemAndNothingElse) {
     QDir folder(dir.path());
     QString file = ListFile::CallsFileName;
@@ -387,16 +367,19 @@ TEST_P(StrayTemporaries, TheFirstSaveOrLoadRemovesThemAndNothingElse) {
         ASSERT_TRUE(QFile::link(folder.filePath(file), listPath));
     }
     putFile(folder.filePath(file), "alice\r\n");
-    QStringList others;
-    for (const auto& [pattern, removed] : kBesideTheList) {
-        const QString name = QString(pattern).replace("%1", file);
+    const QString own = file + ".pellorin-save-";
+    const QStringList strays = {own + "AbCdEf", own + "z0Z9a1"};
+    const QStringList others = {
+        file + ".backup",     file + ".BEFORE",
+        file + ".stable",     "qvvideocalllist.ini.stable",
+        file + ".AbCdEf",     file + ".zzzzzz",
+        own + "AbCdE",        own + "AbCdEfG",
+        own + "Ab-dEf",       own + "AbCdEf.bak",
+        "x" + own + "AbCdEf", ListFile::VideoCallsFileName + ".pellorin-save-AbCdEf"};
+    for (const QString& name : strays + others)
         putFile(folder.filePath(name), "alice\r\nbob\r\n");
-        if (!removed)
-            others << name;
-    }
-    ASSERT_TRUE(folder.mkdir(file + ".pellorin-save-FoLdEr"));
-    ASSERT_TRUE(QFile::link(folder.filePath(file + ".backup"),
-                            folder.filePath(file + ".pellorin-save-LiNkEd")));
+    ASSERT_TRUE(folder.mkdir(own + "FoLdEr"));
+    ASSERT_TRUE(QFile::link(folder.filePath(file + ".backup"), folder.filePath(own + "LiNkEd")));
 
     ListBox list;
     if (GetParam().save)
@@ -404,8 +387,7 @@ TEST_P(StrayTemporaries, TheFirstSaveOrLoadRemovesThemAndNothingElse) {
     else
         ListFile::readInto(list, listPath, boxes);
 
-    QStringList expected =
-        others + QStringList{file, file + ".pellorin-save-FoLdEr", file + ".pellorin-save-LiNkEd"};
+    QStringList expected = others + QStringList{file, own + "FoLdEr", own + "LiNkEd"};
     expected.sort();
     const QStringList left =
         folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
