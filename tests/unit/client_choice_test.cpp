@@ -73,7 +73,7 @@ TEST(ClientChoice, CommandLineThenSavedThenRunningThenTheDefault) {
         ScriptedRunning running;
         running.running = row.running;
 
-        const auto& options = std::get<CommandLineOptions>(
+        const CommandLineOptions options = std::get<CommandLineOptions>(
             parseCommandLine(QString(row.arguments).split(' ', Qt::SkipEmptyParts)));
         const ClientChoice choice = chooseClient(options, settings.saved(), running);
         QString chosen =
