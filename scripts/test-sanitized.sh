@@ -8,7 +8,8 @@
 # started (the program, the stand-in): every report goes to a file in
 # build-san/sanitizer-reports/, which must stay empty.
 #
-#   bash scripts/test-sanitized.sh
+#   bash scripts/test-sanitized.sh                builds, then runs the tests
+#   bash scripts/test-sanitized.sh --build-only   builds only
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${PELLORIN_SAN_BUILD_DIR:-$here/build-san}"
@@ -26,6 +27,9 @@ if [ ! -f "$build/build.ninja" ]; then
         -DPELLORIN_BUILD_BENCH=OFF -DPELLORIN_BUILD_FUZZ=OFF -DPELLORIN_TESTS_UNOPTIMISED=OFF
 fi
 cmake --build "$build" --parallel "$(nproc)"
+if [ "${1:-}" = --build-only ]; then
+    exit 0
+fi
 
 reports="$build/sanitizer-reports"
 rm -rf "$reports"
