@@ -17,11 +17,8 @@ bool ClientInUse::use(const ClientSetup& setup) {
     const bool sameLink =
         setup.client == m_setup.client && (setup.client != ClientSetup::Client::Baresip ||
                                            setup.baresipControl == m_setup.baresipControl);
-    if (sameLink) {
-        m_setup = setup;
-        return false;
-    }
-    m_factory = m_make(setup);
+    if (!sameLink)
+        m_factory = m_make(setup); // first: the setup stays if this throws
     m_setup = setup;
-    return true;
+    return !sameLink;
 }

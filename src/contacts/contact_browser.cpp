@@ -3,10 +3,10 @@
 #include "platform/message_box.h"
 #include "platform/run_time_error.h"
 #include "client/automation.h"
+#include "client/shown_names.h"
 
 #include <QDate>
 #include <QLocale>
-#include <QPointer>
 
 namespace {
 
@@ -37,10 +37,7 @@ QString ContactBrowser::textOf(const QVariant& value) {
 
 void ContactBrowser::load() {
     m_oSkype = m_factory.create();
-    const QPointer<Automation> object = m_oSkype.get();
-    m_contacts.setShownText(
-        [object](const QString& handle) { return object ? object->shownName(handle) : handle; });
-    QObject::connect(object, &Automation::NamesChanged, &m_contacts, &ListBox::refreshShown);
+    showNamesOf(m_oSkype.get(), m_contacts);
     m_contacts.clear();
     // One at a time, so that the handles read before a failure stay; a client
     // with more contacts than a list holds shows the first ones.

@@ -4,9 +4,9 @@
 #include "platform/message_box.h"
 #include "platform/product.h"
 #include "client/automation.h"
+#include "client/shown_names.h"
 
 #include <QDir>
-#include <QPointer>
 
 const QString AutoAnswerListEditor::NoContactSelected =
     QStringLiteral("Please select a contact to add to your auto-answer list");
@@ -35,13 +35,8 @@ QString AutoAnswerListEditor::listPath() const {
 
 void AutoAnswerListEditor::load() {
     m_oSkype = m_factory.create();
-    const QPointer<Automation> object = m_oSkype.get();
-    for (ListBox* list : {&m_contacts, &m_answers}) {
-        list->setShownText([object](const QString& handle) {
-            return object ? object->shownName(handle) : handle;
-        });
-        QObject::connect(object, &Automation::NamesChanged, list, &ListBox::refreshShown);
-    }
+    showNamesOf(m_oSkype.get(), m_contacts);
+    showNamesOf(m_oSkype.get(), m_answers);
     m_contacts.clear();
 
     // The contact list only offers handles to copy; a client with more contacts
