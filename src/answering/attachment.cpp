@@ -1,6 +1,5 @@
 #include "attachment.h"
 
-#include "client/link_events.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
 #include "platform/run_time_error.h"
@@ -34,20 +33,8 @@ Attachment::Attachment(AutomationFactory& factory, MessageBoxService& messages, 
 
 Attachment::~Attachment() = default;
 
-void Attachment::retire() {
-    if (!m_oSkype)
-        return;
-    if (!m_trying) {
-        m_oSkype.reset();
-        return;
-    }
-    m_oSkype->disconnect(this); // its events no longer arrive
-    m_retired.push_back(std::move(m_oSkype));
-}
-
 void Attachment::replaceObject(std::unique_ptr<Automation> fresh) {
     // Replacing the object drops the old one and every connection to it.
-    retire();
     m_oSkype.reset(fresh.release());
     connect(m_oSkype.get(), &Automation::AttachmentStatus, this,
             &Attachment::oSkype_AttachmentStatus);
@@ -79,6 +66,8 @@ void Attachment::oSkype_AttachmentStatus(int status) {
     try {
         switch (status) {
         case AttachStatus::Success:
+            m_attached = true;
+            m_successShown = true;
             m_messages.show(text(AttachedText), MsgBoxStyle::Information, Product::name);
             break;
         case AttachStatus::PendingAuthorization:
@@ -87,7 +76,13 @@ void Attachment::oSkype_AttachmentStatus(int status) {
             m_oSkype->attach(Automation::Protocol, true);
             break;
         case AttachStatus::Refused:
+            m_attached = false;
             m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
+            break;
+        case AttachStatus::NotAvailable:
+            // Silent, as it always was; Attach Automatically turned on later
+            // then knows that there is something to attach to again.
+            m_attached = false;
             break;
         default:
             break;
@@ -115,7 +110,7 @@ void Attachment::stopAutoAttach() {
 
 void Attachment::clientChanged() {
     m_retry.stop();
-    retire();
+    m_oSkype.reset();
     m_attached = false;
     m_notBefore = QDeadlineTimer();
     m_successShown = false;
@@ -133,33 +128,26 @@ void Attachment::retryIn(int ms) {
         m_retry.start(std::max<qint64>(ms, m_notBefore.remainingTime()));
 }
 
-// Asks in the background: the outcome comes as a status event. Whatever goes
-// wrong goes to the log, and the next try follows. The retry timer may fire while
-// this waits for the client (the windows go on meanwhile): that try is left out,
-// and the next one is timed from the end of this one.
+// Sends the attach request and returns: the outcome comes as a status event.
+// Whatever goes wrong in sending goes to the log, and the next try follows. A try
+// while an earlier one is still unanswered joins it (each client sends nothing
+// new then), so a client that never answers holds up nothing.
 void Attachment::tryAttach() {
-    if (m_attached || m_trying)
+    if (m_attached)
         return;
     if (!m_notBefore.hasExpired()) {
         retryIn(0);
         return;
     }
-    const LinkEvents::Background background;
-    m_trying = true;
     try {
         if (!m_oSkype)
             replaceObject(m_factory.create());
-        // The object stays while this try runs, even if the user replaces it.
-        Automation* object = m_oSkype.get();
-        if (object->client().isRunning())
-            object->attach(Automation::Protocol, false);
+        m_oSkype->attach(Automation::Protocol, false);
     } catch (const RunTimeError& e) {
         qCInfo(lcAttach).noquote() << "Attaching failed:" << e.description();
     } catch (const std::exception& e) {
         qCInfo(lcAttach).noquote() << "Attaching failed:" << e.what();
     }
-    m_trying = false;
-    m_retired.clear();
     // Ask again later whatever happened: an answer that never comes must not stop
     // the tries. A status event moves the next try or stops them.
     if (m_auto && !m_retry.isActive())

@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <vector>
 
 class MessageBoxService;
 
@@ -16,12 +15,12 @@ class MessageBoxService;
 // the only one that is attached and whose events are handled.
 //
 // Left to itself (auto-attach), it attaches at start and again whenever the
-// attachment ends, without boxes or the busy cursor while it waits: at once when
-// the client says it is back and otherwise every few seconds. Only the
-// first success and the first refusal are shown; the rest goes to the log. After a
-// refusal it asks again no sooner than half a minute later. One try at a time:
-// a client that takes the request and never answers holds up the next try, not
-// the windows, which the user goes on using while a try waits.
+// attachment ends, without boxes or the busy cursor: at once when the client says
+// it is back and otherwise every few seconds. A try sends the attach request and
+// returns; its outcome comes later as a status event, so it never waits for the
+// client and never runs inside a wait of the user's. Only the first success and
+// the first refusal are shown; the rest goes to the log. After a refusal it asks
+// again no sooner than half a minute later.
 class Attachment : public QObject {
     Q_OBJECT
 public:
@@ -49,7 +48,7 @@ public:
     void stopAutoAttach();
     // The client in use has changed (the factory now makes another client's
     // objects): oSkype goes, and its events no longer arrive. Auto-attaching, it
-    // attaches to the new client at once, and its first success and refusal are
+    // starts a try at the new client, and its first success and refusal are
     // shown again.
     void clientChanged();
 
@@ -60,7 +59,7 @@ public:
     void release() {
         m_auto = false;
         m_retry.stop();
-        retire();
+        m_oSkype.reset();
     }
 
 signals:
@@ -77,20 +76,16 @@ private:
     void tryAttach();
     void retryIn(int ms);
     void replaceObject(std::unique_ptr<Automation> fresh);
-    // Drops oSkype. A try that waits in the background may still be using it: it
-    // goes once that try has returned.
-    void retire();
     // A text that names the client, naming the one in use.
     QString text(const QString& desktopApiText) const;
 
     AutomationFactory& m_factory;
     MessageBoxService& m_messages;
     std::unique_ptr<Automation, DeleteLater> m_oSkype;
-    bool m_trying = false;
-    std::vector<std::unique_ptr<Automation, DeleteLater>> m_retired;
 
     bool m_auto = false;
     AutoAttachTimes m_times;
+    // oSkype's attachment holds (its last status was a success), whoever asked.
     bool m_attached = false;
     bool m_successShown = false;
     bool m_refusalShown = false;

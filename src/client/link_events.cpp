@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <optional>
+#include <algorithm>
 #include <utility>
 
 void LinkEvents::post(std::function<void()> raise) {
@@ -27,17 +27,11 @@ bool LinkEvents::waitUntil(const std::function<bool()>& done, int timeoutMs, boo
     });
     if (!deliverEvents)
         ++m_holds;
-    const bool background = s_background > 0;
-    std::optional<BusyCursor> busy;
-    if (!background)
-        busy.emplace();
+    const BusyCursor busy;
+    s_deepest = std::max(s_deepest, ++s_depth);
     timer.start(timeoutMs);
-    {
-        // What the user does meanwhile is not in the background.
-        const int outer = std::exchange(s_background, 0);
-        loop.exec(background ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-        s_background = outer;
-    }
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    --s_depth;
     if (!deliverEvents && --m_holds == 0 && !m_events.empty())
         scheduleDispatch();
     return done();

@@ -23,21 +23,16 @@ public:
 
     // Runs the event loop, without user input and with the busy cursor, until
     // `done` holds or `timeoutMs` have passed; `done` is looked at again whenever
-    // progressed() is called. Returns done(). In the background (see Background)
-    // the user goes on using the windows meanwhile.
+    // progressed() is called. Returns done(). Only a command the user gave waits:
+    // what the program does by itself sends its request and takes the reply as
+    // an event, so it never waits here and never starts a wait inside one.
     bool waitUntil(const std::function<bool()>& done, int timeoutMs, bool deliverEvents = false);
 
-    // While one lives, waits for the client are the program's own business, which
-    // the user did not ask for and need not wait for (attaching again by itself):
-    // no busy cursor, and the windows take input. What the user starts meanwhile
-    // waits as usual, with the busy cursor and without input.
-    class Background {
-    public:
-        Background() { ++s_background; }
-        ~Background() { --s_background; }
-        Background(const Background&) = delete;
-        Background& operator=(const Background&) = delete;
-    };
+    // How many waits for a client run now, one inside the other, and the most
+    // there ever were at once (for the tests and the soak: never more than one).
+    static int waitDepth() { return s_depth; }
+    static int deepestWait() { return s_deepest; }
+
     // Something a wait may be waiting for has happened.
     void progressed() { emit progress(); }
 
@@ -48,7 +43,8 @@ private:
     void scheduleDispatch();
     void dispatch();
 
-    static inline int s_background = 0;
+    static inline int s_depth = 0;
+    static inline int s_deepest = 0;
     std::deque<std::function<void()>> m_events;
     int m_holds = 0;
     bool m_dispatchScheduled = false;

@@ -18,9 +18,16 @@ public:
           m_onClosed(std::move(onClosed)) {}
 
     void forget() { m_onClosed = nullptr; }
+    // While the window's load step runs it stays: closing would delete it
+    // under that step.
+    void setLoading(bool loading) { m_loading = loading; }
 
 protected:
     void closeEvent(QCloseEvent* event) override {
+        if (m_loading) {
+            event->ignore();
+            return;
+        }
         QMdiSubWindow::closeEvent(event);
         if (event->isAccepted() && m_onClosed)
             m_onClosed();
@@ -28,6 +35,7 @@ protected:
 
 private:
     std::function<void()> m_onClosed;
+    bool m_loading = false;
 };
 
 } // namespace
@@ -57,6 +65,12 @@ WindowInstanceBase::~WindowInstanceBase() {
 }
 
 MdiChildForm& WindowInstanceBase::reachForm() {
+    // A window whose load step is still running (it waits for the client) is
+    // not handed out half loaded.
+    if (m_loading)
+        throw RunTimeError(ErrorNumber::Internal,
+                           QStringLiteral("The window is still loading; try again when it has "
+                                          "opened."));
     if (m_form)
         return *m_form;
 
@@ -77,18 +91,23 @@ MdiChildForm& WindowInstanceBase::reachForm() {
     m_subWindow = sub;
     m_form = raw;
 
+    m_loading = true;
+    sub->setLoading(true);
     try {
         raw->Form_Load();
     } catch (...) {
         // A window whose load step failed is not loaded.
+        m_loading = false;
         m_form = nullptr;
         m_subWindow = nullptr;
         delete sub;
         throw;
     }
-    if (!m_form) // closed while it was loading
+    m_loading = false;
+    if (!m_form) // deleted while it was loading (its main window went)
         throw RunTimeError(ErrorNumber::Internal,
                            QStringLiteral("The window was closed while it was loading."));
+    sub->setLoading(false);
     sub->setWindowTitle(raw->windowTitle());
     sub->adjustSize();
     sub->setFixedSize(sub->size());

@@ -40,8 +40,9 @@ public:
     WindowInstanceBase(const WindowInstanceBase&) = delete;
     WindowInstanceBase& operator=(const WindowInstanceBase&) = delete;
 
-    bool isLoaded() const { return !m_form.isNull(); }
-    // The loaded window, loading it first when it is not.
+    bool isLoaded() const { return !m_form.isNull() && !m_loading; }
+    // The loaded window, loading it first when it is not. Throws while its load
+    // step runs.
     MdiChildForm& reachForm();
     // Reaches the window and brings it to the front, modeless.
     void show();
@@ -54,6 +55,7 @@ private:
     Factory m_factory;
     QPointer<QMdiSubWindow> m_subWindow;
     QPointer<MdiChildForm> m_form;
+    bool m_loading = false;
 };
 
 template <class Form> class WindowInstance : public WindowInstanceBase {

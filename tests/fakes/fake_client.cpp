@@ -105,6 +105,12 @@ bool FakeAutomation::ClientObject::isRunning() {
 void FakeAutomation::attach(int protocol, bool wait) {
     m_client.perform(QStringLiteral("attach"),
                      QStringLiteral("%1 %2").arg(protocol).arg(wait ? 1 : 0));
+    // As every client does: a try that waits for nothing, with no client there,
+    // is told so.
+    if (!wait && !m_client.running) {
+        raiseAttachmentStatus(AttachStatus::NotAvailable);
+        return;
+    }
     if (m_client.attachOutcomes.empty())
         return;
     const std::vector<int> statuses = m_client.attachOutcomes.front();

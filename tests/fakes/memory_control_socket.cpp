@@ -19,6 +19,10 @@ void MemoryControlSocket::open(const QString&, quint16) {
                 emit failed(QStringLiteral("Connection refused"), true);
                 return;
             }
+            if (unreachable) {
+                emit failed(QStringLiteral("Host not found"), false);
+                return;
+            }
             m_open = true;
             emit connected();
         },

@@ -25,6 +25,8 @@ public:
 
     // Nothing listening: opening fails as refused.
     bool listening = true;
+    // The host cannot be reached: opening fails, not as refused.
+    bool unreachable = false;
     // Opening never completes.
     bool stalled = false;
     // Answers a command; nothing: it is never answered.

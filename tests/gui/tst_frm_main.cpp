@@ -31,9 +31,14 @@ public:
     void Form_Load() override {
         Move(0, 0);
         ++*m_loads;
+        if (duringLoad)
+            duringLoad();
         if (m_fail)
             throw RunTimeError(53, QStringLiteral("File not found"));
     }
+
+    // Runs in the middle of the load step (as a wait for the client would).
+    std::function<void()> duringLoad;
 
 private:
     int* m_loads;
@@ -87,6 +92,7 @@ private slots:
     void homePageOpensMaximisedWithoutLookingAtTheResult();
     void windowInstanceLoadsOnceAndReloadsAfterClose();
     void windowWhoseLoadFailsIsNotLoaded();
+    void windowIsNeitherHandedOutNorClosedWhileItLoads();
     void exitUnloadsEveryWindowAndEndsTheProgram();
     void afterExitNothingOfTheProgramRuns();
     void closingTheMainWindowUnloadsTheChildrenFirst();
@@ -252,6 +258,26 @@ void TestFrmMain::windowWhoseLoadFailsIsNotLoaded() {
     QVERIFY(threw);
     QVERIFY(!probe.isLoaded());
     QCOMPARE(h.window.mdiArea()->subWindowList().size(), 0);
+}
+
+void TestFrmMain::windowIsNeitherHandedOutNorClosedWhileItLoads() {
+    Harness h;
+    h.window.show();
+    int loads = 0;
+    WindowInstance<ProbeForm> probe(h.window.mdiArea(), [&] {
+        auto form = std::make_unique<ProbeForm>(&loads);
+        form->duringLoad = [&] {
+            QVERIFY_THROWS_EXCEPTION(RunTimeError, probe.reach());
+            QCOMPARE(probe.loaded(), nullptr);
+            probe.unload(); // refused: the load step is still running
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        return form;
+    });
+    ProbeForm& form = probe.reach();
+    QCOMPARE(loads, 1);
+    QCOMPARE(&probe.reach(), &form);
+    QVERIFY(probe.subWindow()->isVisible());
 }
 
 void TestFrmMain::exitUnloadsEveryWindowAndEndsTheProgram() {

@@ -1,11 +1,13 @@
 #include "answering/attachment.h"
 #include "client/baresip/baresip_automation_factory.h"
+#include "client/link_events.h"
 #include "fakes/fake_client.h"
 #include "fakes/memory_control_socket.h"
 #include "fakes/recorders.h"
 #include "platform/error_report.h"
 #include "platform/message_box.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -153,16 +155,16 @@ TEST_F(AutoAttachFixture, WaitsForTheClientWithoutBoxesThenAttachesWithOneBox) {
     client.running = false;
     attachment.startAutoAttach(Times);
     QTest::qWait(400);
-    EXPECT_EQ(attachRequests(), 0);
-    EXPECT_GE(client.count("isRunning"), 2); // it keeps looking
+    const int whileAway = attachRequests();
+    EXPECT_GE(whileAway, 2); // it keeps asking, and each try is told nobody is there
     EXPECT_TRUE(boxes.shown.empty());
 
     client.running = true;
     client.attachOutcomes = {{0}};
-    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 1; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == whileAway + 1; }, 1000));
     EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kAttached, 64, "Pellorin"}}));
     QTest::qWait(200); // attached: no more tries
-    EXPECT_EQ(attachRequests(), 1);
+    EXPECT_EQ(attachRequests(), whileAway + 1);
 }
 
 TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
@@ -178,17 +180,51 @@ TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
                                                                     {kAttached, 64, "Pellorin"}}));
 }
 
+// Attach Automatically turned off while attached, the attachment ending while it
+// is off, and turned on again: it attaches again by itself. Turned on while
+// attached (by hand or by itself before): no second try, no second box.
+TEST_F(AutoAttachFixture, TurnedOnAgainAttachesWhenTheAttachmentEndedMeanwhile) {
+    client.attachOutcomes = {{0}, {0}};
+    attachment.startAutoAttach(Times);
+    ASSERT_EQ(attachRequests(), 1);
+    attachment.stopAutoAttach();
+    attachment.startAutoAttach(Times);
+    EXPECT_EQ(attachRequests(), 1);
+    attachment.stopAutoAttach();
+    client.created.back()->raiseAttachmentStatus(AttachStatus::NotAvailable); // the client quit
+    attachment.startAutoAttach(Times);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 2; }, 1000));
+    EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kAttached, 64, "Pellorin"}}));
+}
+
+TEST_F(AutoAttachFixture, TurnedOnAfterTheAttachCommandShowsNoSecondBox) {
+    client.attachOutcomes = {{0}, {0}};
+    attachCommand();
+    attachment.startAutoAttach(Times);
+    QTest::qWait(300);
+    EXPECT_EQ(attachRequests(), 0);
+    EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kAttached, 64, "Pellorin"}}));
+}
+
 // A client that takes the connection and never answers (baresip stopped), left
-// for many retry periods: one try at a time, each from the same depth of the
-// stack, and not answering is no refusal.
-TEST(AutoAttachHungClient, OneTryAtATimeAndTheStackStaysFlat) {
-    std::vector<std::uintptr_t> depths; // where each try's command was sent from
+// for many retry periods, first alone and then while the user's commands wait
+// for it too (a list window loading its contacts, again and again): one try at
+// a time, none of them waiting, so none nests inside the user's waits, and not
+// answering is no refusal.
+TEST(AutoAttachHungClient, TriesNeitherWaitNorNestInTheUsersWaits) {
+    struct Sent {
+        QString name;
+        std::uintptr_t stack; // where it was sent from
+        int waits;            // inside how many waits for the client
+    };
+    std::vector<Sent> sent;
     BaresipAutomationFactory factory(
         "127.0.0.1", 4444, {.connectMs = 100, .commandMs = 100, .callSetupMs = 100}, [&] {
             auto socket = std::make_unique<MemoryControlSocket>();
-            socket->respond = [&](const MemoryControlSocket::Command&) {
+            socket->respond = [&](const MemoryControlSocket::Command& command) {
                 const int here = 0;
-                depths.push_back(reinterpret_cast<std::uintptr_t>(&here));
+                sent.push_back({command.name, reinterpret_cast<std::uintptr_t>(&here),
+                                LinkEvents::waitDepth()});
                 return std::optional<CtrlProtocol::Response>();
             };
             return socket;
@@ -196,15 +232,33 @@ TEST(AutoAttachHungClient, OneTryAtATimeAndTheStackStaysFlat) {
     RecordingMessageBox boxes;
     Attachment attachment{factory, boxes};
     attachment.startAutoAttach({.retryMs = 10, .afterRefusalMs = 600});
-    QTest::qWait(1500);
+    QTest::qWait(700);
+    const std::unique_ptr<Automation> window = factory.create();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 800)
+        EXPECT_THROW(window->friends(), RunTimeError); // each waits its 100 ms
 
-    // Each try waits out its 100 ms before the next starts 10 ms later: one
-    // every 110 ms at the most.
-    EXPECT_GE(depths.size(), 5u);
-    EXPECT_LE(depths.size(), 16u);
-    ASSERT_GE(depths.size(), 3u);
-    // The first try ran from the test itself, the others from the event loop.
-    const auto [low, high] = std::minmax_element(depths.begin() + 1, depths.end());
+    std::vector<std::uintptr_t> alone;
+    int tries = 0;
+    int insideUserWaits = 0;
+    for (const Sent& s : sent) {
+        if (s.name != QLatin1String("listcalls"))
+            continue;
+        ++tries;
+        if (s.waits > 0)
+            ++insideUserWaits;
+        else if (tries > 1) // the first try ran from the test itself
+            alone.push_back(s.stack);
+    }
+    // Each try's question waits out its 100 ms before the next try asks again
+    // 10 ms later: one every 110 ms at the most.
+    EXPECT_GE(tries, 5);
+    EXPECT_LE(tries, 16);
+    EXPECT_GE(insideUserWaits, 2);
+    EXPECT_LE(LinkEvents::deepestWait(), 1);
+    ASSERT_GE(alone.size(), 2u);
+    const auto [low, high] = std::minmax_element(alone.begin(), alone.end());
     EXPECT_LT(*high - *low, 1024u);
     EXPECT_TRUE(boxes.shown.empty());
 }

@@ -86,43 +86,61 @@ void ring(Link& link, Ringing& r, const QString& caller) {
 
 } // namespace
 
+// Each row: the peer, then the attach command's outcome (isRunning, the error
+// thrown, the statuses raised) and a try's that waits for nothing (only the
+// statuses, which follow from the event loop): baresip not there, whatever the
+// reason, is status 3; only an answer that turns Pellorin away is a refusal.
 TEST(BaresipSession, AttachOutcomes) {
     struct Case {
         const char* name;
         bool listening;
+        bool unreachable;
         bool stalled;
         std::optional<CtrlProtocol::Response> probe; // nothing: never answered
         int running;                                 // 1 true, 0 false, else the error thrown
         int thrown;
         std::vector<int> raised;
+        std::vector<int> raisedWithoutWait;
     };
+    const CtrlProtocol::Response refusal{false, "command not found", ""};
     const Case cases[] = {
-        {"answers", true, false, CtrlProtocol::Response{true, "", ""}, 1, 0, {0}},
-        {"nothing listens", false, false, std::nullopt, 0, LinkError::NotRunning, {3}},
-        {"never connects", true, true, std::nullopt, LinkError::Timeout, LinkError::Timeout, {}},
-        {"no menu module",
-         true,
-         false,
-         CtrlProtocol::Response{false, "command not found", ""},
-         1,
-         LinkError::Failed,
-         {}},
-        {"no answer", true, false, std::nullopt, 1, LinkError::Timeout, {}},
+        {"answers", true, false, false, CtrlProtocol::Response{true, "", ""}, 1, 0, {0}, {0}},
+        {"nothing listens", false, false, false, std::nullopt, 0, LinkError::NotRunning, {3}, {3}},
+        {"host unreachable", true, true, false, std::nullopt, LinkError::Failed, LinkError::Failed,
+         {}, {3}},
+        {"never connects", true, false, true, std::nullopt, LinkError::Timeout, LinkError::Timeout,
+         {}, {3}},
+        {"no menu module", true, false, false, refusal, 1, LinkError::Failed, {}, {2}},
+        {"no answer", true, false, false, std::nullopt, 1, LinkError::Timeout, {}, {3}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Link link;
-        link.socket->listening = c.listening;
-        link.socket->stalled = c.stalled;
-        link.socket->respond = [&](const MemoryControlSocket::Command&) { return c.probe; };
-        Raised raised;
-        auto object = link.object(raised);
-        int running = 0;
-        const int runningError = errorNumber([&] { running = object->client().isRunning(); });
-        EXPECT_EQ(runningError ? runningError : running, c.running);
-        EXPECT_EQ(errorNumber([&] { object->attach(5, true); }), c.thrown);
-        settle();
-        EXPECT_EQ(raised.attachment, c.raised);
+        for (const bool wait : {true, false}) {
+            Link link;
+            link.socket->listening = c.listening;
+            link.socket->unreachable = c.unreachable;
+            link.socket->stalled = c.stalled;
+            link.socket->respond = [&](const MemoryControlSocket::Command&) { return c.probe; };
+            Raised raised;
+            auto object = link.object(raised);
+            if (wait) {
+                int running = 0;
+                const int runningError =
+                    errorNumber([&] { running = object->client().isRunning(); });
+                EXPECT_EQ(runningError ? runningError : running, c.running);
+                EXPECT_EQ(errorNumber([&] { object->attach(5, true); }), c.thrown);
+                settle();
+                EXPECT_EQ(raised.attachment, c.raised);
+            } else {
+                object->attach(5, false);
+                object->attach(5, false); // joins the first: one question
+                EXPECT_TRUE(raised.attachment.empty()); // nothing from inside the call
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !raised.attachment.empty(); }, 1000));
+                settle(300);
+                EXPECT_EQ(raised.attachment, c.raisedWithoutWait);
+                EXPECT_LE(link.socket->commands.size(), 1u);
+            }
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcBaresip, "pellorin.baresip", QtInfoMsg)
 
@@ -52,17 +53,23 @@ BaresipSession::BaresipSession(std::unique_ptr<ControlSocket> socket, QString ho
     : m_socket(std::move(socket)), m_host(std::move(host)), m_port(port), m_timeouts(timeouts),
       m_listeners(m_events, this) {
     connect(m_socket.get(), &ControlSocket::connected, this, [this] {
-        if (m_link == Link::Connecting) {
-            m_link = Link::Open;
-            m_events.progressed();
-        }
+        if (m_link != Link::Connecting)
+            return;
+        m_link = Link::Open;
+        m_lostReason.clear();
+        m_events.progressed();
+        continueAttach();
     });
     connect(m_socket.get(), &ControlSocket::failed, this, [this](const QString& why, bool refused) {
-        if (m_link == Link::Connecting) {
-            m_connectFailure = why.isEmpty() ? QStringLiteral("connecting failed") : why;
-            m_connectRefused = refused;
-            m_events.progressed();
-        }
+        if (m_link != Link::Connecting)
+            return;
+        if (refused)
+            connectFailed(notRunning());
+        else
+            connectFailed(RunTimeError(
+                LinkError::Failed,
+                QStringLiteral("baresip's control socket at %1 cannot be reached: %2")
+                    .arg(address(), why.isEmpty() ? QStringLiteral("connecting failed") : why)));
     });
     connect(m_socket.get(), &ControlSocket::received, this, &BaresipSession::onReceived);
     connect(m_socket.get(), &ControlSocket::closed, this, &BaresipSession::onClosed);
@@ -97,35 +104,49 @@ RunTimeError BaresipSession::lostError() const {
                             .arg(address(), m_lostReason));
 }
 
-void BaresipSession::open() {
-    const Link before = m_link;
+void BaresipSession::startConnecting() {
+    if (m_link == Link::Connecting)
+        return;
+    m_linkBefore = m_link;
     m_link = Link::Connecting;
-    m_connectFailure.clear();
-    m_connectRefused = false;
+    m_connectError.reset();
     m_reader.reset();
     m_unreadable.clear();
     m_calls.clear();
     m_goingOn.clear();
     m_ended.clear();
+    const quint64 attempt = ++m_connectAttempt;
     m_socket->open(m_host, m_port);
-    m_events.waitUntil([this] { return m_link != Link::Connecting || !m_connectFailure.isEmpty(); },
-                       m_timeouts.connectMs);
-    if (m_link == Link::Open) {
-        m_lostReason.clear();
-        return;
-    }
+    QTimer::singleShot(m_timeouts.connectMs, this, [this, attempt] {
+        if (m_link == Link::Connecting && m_connectAttempt == attempt)
+            connectFailed(RunTimeError(LinkError::Timeout,
+                                       QStringLiteral("baresip's control socket at %1 did not "
+                                                      "take the connection within %2.")
+                                           .arg(address(), seconds(m_timeouts.connectMs))));
+    });
+}
+
+void BaresipSession::connectFailed(const RunTimeError& why) {
     m_socket->close();
-    m_link = before;
-    if (m_connectFailure.isEmpty())
-        throw RunTimeError(LinkError::Timeout,
-                           QStringLiteral("baresip's control socket at %1 did not take the "
-                                          "connection within %2.")
-                               .arg(address(), seconds(m_timeouts.connectMs)));
-    if (m_connectRefused)
-        throw notRunning();
-    throw RunTimeError(LinkError::Failed,
-                       QStringLiteral("baresip's control socket at %1 cannot be reached: %2")
-                           .arg(address(), m_connectFailure));
+    m_link = m_linkBefore;
+    m_connectError = why;
+    m_events.progressed();
+    continueAttach();
+}
+
+void BaresipSession::open() {
+    startConnecting();
+    // The connection's own time limit ends the wait; the margin only guards
+    // against a socket that says nothing at all.
+    m_events.waitUntil([this] { return m_link != Link::Connecting; }, m_timeouts.connectMs + 1000);
+    if (m_link == Link::Connecting)
+        connectFailed(RunTimeError(LinkError::Timeout,
+                                   QStringLiteral("baresip's control socket at %1 did not take "
+                                                  "the connection within %2.")
+                                       .arg(address(), seconds(m_timeouts.connectMs))));
+    if (m_link == Link::Open)
+        return;
+    throw m_connectError ? *m_connectError : lostError();
 }
 
 void BaresipSession::ensureOpen() {
@@ -151,6 +172,10 @@ bool BaresipSession::clientRunning() {
 
 void BaresipSession::attach(Automation* object, int /*protocol*/, bool wait) {
     const auto keepAlive = shared_from_this();
+    if (!wait) {
+        attachLater(object);
+        return;
+    }
     m_listeners.add(object);
     try {
         if (m_link != Link::Open)
@@ -159,28 +184,79 @@ void BaresipSession::attach(Automation* object, int /*protocol*/, bool wait) {
         // Pellorin uses.
         const Reply probe = command(QStringLiteral("listcalls"));
         if (!probe.ok)
-            throw RunTimeError(LinkError::Failed,
-                               QStringLiteral("baresip answered the command \"listcalls\" with "
-                                              "%1. Pellorin needs baresip's menu module.")
-                                   .arg(quoted(probe.data)));
+            throw RunTimeError(LinkError::Failed, refusalText(probe.data));
     } catch (const RunTimeError& e) {
         forget(object);
         // Only an answer that turns Pellorin away is a refusal; baresip not
-        // answering at all (stopped, hung) is baresip not being there.
-        const bool notThere = e.number() != LinkError::Failed;
-        if (e.number() == LinkError::NotRunning || !wait)
-            m_listeners.raiseAttachment(object, notThere ? AttachStatus::NotAvailable
-                                                         : AttachStatus::Refused);
-        if (wait)
-            throw;
-        qCWarning(lcBaresip).noquote() << "Attaching failed:" << e.description();
-        return;
+        // answering at all (stopped, hung, not reachable) is baresip not being
+        // there.
+        if (e.number() == LinkError::NotRunning)
+            m_listeners.raiseAttachment(object, AttachStatus::NotAvailable);
+        throw;
     }
     m_listeners.raiseAttachment(object, AttachStatus::Success);
 }
 
+void BaresipSession::attachLater(Automation* object) {
+    if (std::find(m_attaching.begin(), m_attaching.end(), object) == m_attaching.end())
+        m_attaching.emplace_back(object);
+    if (!m_probeToken.isEmpty() || m_link == Link::Connecting)
+        return; // under way: its outcome is this object's too
+    if (m_link == Link::Open)
+        sendProbe();
+    else
+        startConnecting();
+}
+
+void BaresipSession::continueAttach() {
+    if (m_attaching.empty() || !m_probeToken.isEmpty())
+        return;
+    if (m_link == Link::Open)
+        sendProbe();
+    else if (m_connectError && m_connectError->number() == LinkError::NotRunning)
+        finishAttach(AttachStatus::NotAvailable, {}); // as usual while it is away: no log line
+    else
+        finishAttach(AttachStatus::NotAvailable,
+                     m_connectError ? m_connectError->description() : lostError().description());
+}
+
+void BaresipSession::sendProbe() {
+    const QString token = QStringLiteral("pellorin-%1").arg(++m_nextToken);
+    m_probeToken = token;
+    m_socket->write(CtrlProtocol::encodeCommand(QStringLiteral("listcalls"), {}, token));
+    QTimer::singleShot(m_timeouts.commandMs, this, [this, token] {
+        if (m_probeToken == token)
+            finishAttach(AttachStatus::NotAvailable,
+                         QStringLiteral("baresip did not answer %1 within %2.")
+                             .arg(quoted(QStringLiteral("listcalls")),
+                                  seconds(m_timeouts.commandMs)));
+    });
+}
+
+void BaresipSession::finishAttach(int status, const QString& why) {
+    m_probeToken.clear();
+    const std::vector<QPointer<Automation>> objects = std::exchange(m_attaching, {});
+    if (!why.isEmpty())
+        qCInfo(lcBaresip).noquote() << "Attaching failed:" << why;
+    for (const QPointer<Automation>& object : objects) {
+        if (!object)
+            continue;
+        if (status == AttachStatus::Success)
+            m_listeners.add(object);
+        m_listeners.raiseAttachment(object, status);
+    }
+}
+
+QString BaresipSession::refusalText(const QString& answer) const {
+    return QStringLiteral("baresip answered the command \"listcalls\" with %1. Pellorin needs "
+                          "baresip's menu module.")
+        .arg(quoted(answer));
+}
+
 void BaresipSession::forget(Automation* object) {
     m_listeners.forget(object);
+    m_attaching.erase(std::remove(m_attaching.begin(), m_attaching.end(), object),
+                      m_attaching.end());
 }
 
 BaresipSession::Reply BaresipSession::command(const QString& command, const QString& params) {
@@ -252,6 +328,13 @@ void BaresipSession::onFrame(const QByteArray& frame) {
     }
     switch (message->kind) {
     case CtrlProtocol::Message::Kind::Response: {
+        if (!m_probeToken.isEmpty() && message->response.token == m_probeToken) {
+            if (message->response.ok)
+                finishAttach(AttachStatus::Success, {});
+            else
+                finishAttach(AttachStatus::Refused, refusalText(message->response.data));
+            return;
+        }
         const auto pending = m_pending.find(message->response.token);
         if (pending == m_pending.end()) {
             qCDebug(lcBaresip).noquote()
@@ -344,6 +427,8 @@ void BaresipSession::onClosed(const QString& why) {
     m_lostReason = why;
     qCWarning(lcBaresip).noquote() << "The connection to baresip closed:" << why;
     m_listeners.detachAll(AttachStatus::NotAvailable);
+    if (!m_probeToken.isEmpty())
+        finishAttach(AttachStatus::NotAvailable, lostError().description());
     m_events.progressed();
 }
 

@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -66,8 +67,12 @@ public:
     // connected. False only when nothing listens; other failures throw.
     bool clientRunning();
     // Connects when not connected and checks that baresip answers a command;
-    // `object` then raises status 0 and, from then on, call events. When nothing
-    // listens it raises 3, and with `wait` throws too.
+    // `object` then raises status 0 and, from then on, call events. baresip not
+    // there (nothing listens, the host cannot be reached, no answer in time)
+    // raises 3; an answer that turns Pellorin away raises 2. With `wait` it
+    // waits for that and throws on a failure; without, it sends and returns,
+    // and the status follows from the event loop (an attach still under way is
+    // joined, not asked again).
     void attach(Automation* object, int protocol, bool wait);
     // The object no longer raises events (it is going away).
     void forget(Automation* object);
@@ -111,10 +116,22 @@ private:
     };
     class CallInUse;
 
+    // Starts connecting unless a connection is under way; connected() or
+    // connectFailed() ends it.
+    void startConnecting();
+    void connectFailed(const RunTimeError& why);
+    // Connects and waits until the connection is there; throws when it is not.
     void open();
     void ensureOpen();
+    // The attach without wait: asks baresip whether it answers, and tells the
+    // objects waiting for that (m_attaching) when it knows.
+    void attachLater(Automation* object);
+    void continueAttach();
+    void sendProbe();
+    void finishAttach(int status, const QString& why);
     RunTimeError lostError() const;
     RunTimeError notRunning() const;
+    QString refusalText(const QString& answer) const;
     void onReceived(const QByteArray& bytes);
     void onFrame(const QByteArray& frame);
     void onEvent(const CtrlProtocol::Event& event);
@@ -149,8 +166,11 @@ private:
     quint16 m_port;
     BaresipTimeouts m_timeouts;
     Link m_link = Link::Never;
-    QString m_connectFailure;
-    bool m_connectRefused = false;
+    Link m_linkBefore = Link::Never; // while connecting: what it goes back to
+    quint64 m_connectAttempt = 0;
+    std::optional<RunTimeError> m_connectError; // why the last connection failed
+    std::vector<QPointer<Automation>> m_attaching;
+    QString m_probeToken; // the attach's "listcalls", while it waits for its reply
     QString m_lostReason;
     QString m_unreadable; // the last frame that could not be read, quoted
     NetstringReader m_reader;
