@@ -46,16 +46,34 @@ void Attachment::replaceObject(std::unique_ptr<Automation> fresh) {
     });
 }
 
+void Attachment::setState(AttachState::Kind kind, QDateTime askAgainAt) {
+    const AttachState next{kind, std::move(askAgainAt)};
+    if (next == m_state)
+        return;
+    m_state = next;
+    emit stateChanged();
+}
+
 void Attachment::mnuAttach_Click() {
     replaceObject(m_factory.create());
     m_attached = false;
     if (m_auto) // the tries go on whatever this command comes to
         retryIn(m_times.retryMs);
-    if (m_oSkype->client().isRunning())
-        m_oSkype->attach(Automation::Protocol, true);
-    else
-        m_messages.show(text(QStringLiteral("Please start your Skype client first.")),
-                        MsgBoxStyle::Information, Product::name);
+    setState(AttachState::Kind::Attaching);
+    try {
+        if (m_oSkype->client().isRunning()) {
+            m_oSkype->attach(Automation::Protocol, true);
+            return;
+        }
+    } catch (...) {
+        // No outcome: the client may still answer (its status then says so).
+        if (m_state.kind == AttachState::Kind::Attaching)
+            setState(AttachState::Kind::Off);
+        throw;
+    }
+    setState(AttachState::Kind::NotRunning);
+    m_messages.show(text(QStringLiteral("Please start your Skype client first.")),
+                    MsgBoxStyle::Information, Product::name);
 }
 
 void Attachment::oSkype_AttachmentStatus(int status) {
@@ -67,22 +85,25 @@ void Attachment::oSkype_AttachmentStatus(int status) {
         switch (status) {
         case AttachStatus::Success:
             m_attached = true;
-            m_successShown = true;
+            setState(AttachState::Kind::Attached);
             m_messages.show(text(AttachedText), MsgBoxStyle::Information, Product::name);
             break;
         case AttachStatus::PendingAuthorization:
+            setState(AttachState::Kind::Attaching);
             if (!m_oSkype)
                 throw RunTimeError(91, QStringLiteral("Object variable not set"));
             m_oSkype->attach(Automation::Protocol, true);
             break;
         case AttachStatus::Refused:
             m_attached = false;
+            setState(AttachState::Kind::Refused);
             m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
             break;
         case AttachStatus::NotAvailable:
             // Silent, as it always was; Attach Automatically turned on later
             // then knows that there is something to attach to again.
             m_attached = false;
+            setState(AttachState::Kind::NotRunning);
             break;
         default:
             break;
@@ -106,6 +127,8 @@ void Attachment::startAutoAttach(AutoAttachTimes times) {
 void Attachment::stopAutoAttach() {
     m_auto = false;
     m_retry.stop();
+    if (!m_attached)
+        setState(AttachState::Kind::Off);
 }
 
 void Attachment::clientChanged() {
@@ -113,8 +136,9 @@ void Attachment::clientChanged() {
     m_oSkype.reset();
     m_attached = false;
     m_notBefore = QDeadlineTimer();
-    m_successShown = false;
+    m_attachedBefore = false;
     m_refusalShown = false;
+    setState(AttachState::Kind::Off);
     if (m_auto)
         tryAttach();
 }
@@ -139,6 +163,8 @@ void Attachment::tryAttach() {
         retryIn(0);
         return;
     }
+    if (m_state.kind == AttachState::Kind::Off)
+        setState(AttachState::Kind::Attaching); // later tries keep what the last one found
     try {
         if (!m_oSkype)
             replaceObject(m_factory.create());
@@ -161,21 +187,21 @@ void Attachment::autoStatus(int status) {
             return;
         m_attached = true;
         m_retry.stop();
-        if (m_successShown) {
-            qCInfo(lcAttach) << "Attached to the calling client again.";
-        } else {
-            m_successShown = true;
-            qCInfo(lcAttach) << "Attached to the calling client.";
-            m_messages.show(text(AttachedText), MsgBoxStyle::Information, Product::name);
-        }
+        setState(AttachState::Kind::Attached);
+        qCInfo(lcAttach) << (m_attachedBefore ? "Attached to the calling client again."
+                                            : "Attached to the calling client.");
+        m_attachedBefore = true;
         return;
     case AttachStatus::PendingAuthorization:
         qCInfo(lcAttach) << "The calling client is asking its user whether Pellorin may use it.";
+        setState(AttachState::Kind::Attaching);
         return; // the request under way goes on; its outcome follows
     case AttachStatus::Refused:
         m_attached = false;
         m_notBefore.setRemainingTime(m_times.afterRefusalMs);
         retryIn(m_times.afterRefusalMs);
+        setState(AttachState::Kind::Refused,
+                 QDateTime::currentDateTime().addMSecs(m_times.afterRefusalMs));
         if (m_refusalShown) {
             qCInfo(lcAttach) << "The calling client refused Pellorin again; asking again later.";
         } else {
@@ -185,6 +211,7 @@ void Attachment::autoStatus(int status) {
         }
         return;
     case AttachStatus::NotAvailable:
+        setState(AttachState::Kind::NotRunning);
         // An attachment that has just ended is tried again at once (the client may
         // have been replaced already); a try that found nobody waits for the next.
         if (m_attached) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answering/attach_state.h"
 #include "client/automation.h"
 
 #include <QDeadlineTimer>
@@ -15,12 +16,15 @@ class MessageBoxService;
 // the only one that is attached and whose events are handled.
 //
 // Left to itself (auto-attach), it attaches at start and again whenever the
-// attachment ends, without boxes or the busy cursor: at once when the client says
-// it is back and otherwise every few seconds. A try sends the attach request and
+// attachment ends, without the busy cursor: at once when the client says it is
+// back and otherwise every few seconds. A try sends the attach request and
 // returns; its outcome comes later as a status event, so it never waits for the
-// client and never runs inside a wait of the user's. Only the first success and
-// the first refusal are shown; the rest goes to the log. After a refusal it asks
+// client and never runs inside a wait of the user's. Its successes are said by
+// the state and the log alone (nobody may be there to close a box); the first
+// refusal is shown in a box, the rest goes to the log. After a refusal it asks
 // again no sooner than half a minute later.
+//
+// Its state (state(), stateChanged) is the one word on where things stand.
 class Attachment : public QObject {
     Q_OBJECT
 public:
@@ -52,6 +56,8 @@ public:
     // shown again.
     void clientChanged();
 
+    const AttachState& state() const { return m_state; }
+
     // Null until the first attach command.
     Automation* oSkype() const { return m_oSkype.get(); }
     // Drops oSkype at the program's end: its events no longer arrive, and no
@@ -65,6 +71,7 @@ public:
 signals:
     // The current oSkype's CallStatus event.
     void callStatus(SkypeCallPtr call, int status);
+    void stateChanged();
 
 private:
     struct DeleteLater {
@@ -76,6 +83,7 @@ private:
     void tryAttach();
     void retryIn(int ms);
     void replaceObject(std::unique_ptr<Automation> fresh);
+    void setState(AttachState::Kind kind, QDateTime askAgainAt = {});
     // A text that names the client, naming the one in use.
     QString text(const QString& desktopApiText) const;
 
@@ -87,7 +95,8 @@ private:
     AutoAttachTimes m_times;
     // oSkype's attachment holds (its last status was a success), whoever asked.
     bool m_attached = false;
-    bool m_successShown = false;
+    AttachState m_state;
+    bool m_attachedBefore = false;
     bool m_refusalShown = false;
     // No attach request before this (after a refusal).
     QDeadlineTimer m_notBefore;

@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -33,7 +34,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_errors(services.messages),
       m_mdiArea(new QMdiArea(this)),
       m_attachment(new Attachment(services.automation, services.messages, this)),
-      Picture1(new QWidget(this)), imgBack(new QLabel(Picture1)),
+      Picture1(new QWidget(this)), imgBack(new QLabel(Picture1)), m_stateLabel(new QLabel(this)),
       m_autoCallList(m_mdiArea,
                      [this] {
                          return std::make_unique<frmAutoCallList>(m_services.messages, m_errors,
@@ -78,6 +79,11 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     const QSize client = Units::twipsSize(9750, 6630);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
 
+    // A label, not a passing message: it stays, and screen readers read it.
+    m_stateLabel->setObjectName(QStringLiteral("lblAttachState"));
+    statusBar()->addWidget(m_stateLabel, 1);
+    showAttachState();
+    connect(m_attachment, &Attachment::stateChanged, this, &frmMain::showAttachState);
     connect(m_attachment, &Attachment::callStatus, this, &frmMain::oSkype_CallStatus);
     connect(&trayRecord, &NotificationIcon::activated, this, &frmMain::trayRecord_Activated);
 }
@@ -183,8 +189,26 @@ QString frmMain::clientText(const QString& desktopApiText) const {
     return ClientTexts::named(desktopApiText, m_services.automation.clientName());
 }
 
+void frmMain::showAttachState() {
+    m_stateLabel->setText(
+        attachStateText(m_attachment->state(), m_services.automation.clientName()));
+    if (m_inTray)
+        trayRecord.add(trayIcon(), trayTip());
+}
+
+QIcon frmMain::trayIcon() const {
+    if (m_attachment->state().attached())
+        return windowIcon();
+    return QIcon(windowIcon().pixmap(QSize(64, 64), QIcon::Disabled));
+}
+
+QString frmMain::trayTip() const {
+    return Product::trayTip + QLatin1Char('\n') + m_stateLabel->text();
+}
+
 void frmMain::preferences_ClientChanged() {
     m_attachment->clientChanged();
+    showAttachState();
     m_attachCommand->setText(clientText(AttachCaption));
     m_contactsCommand->setText(clientText(ContactsCaption));
 }
@@ -333,7 +357,8 @@ void frmMain::minimize_to_tray() {
         return;
     }
     hide();
-    trayRecord.add(windowIcon(), Product::trayTip);
+    m_inTray = true;
+    trayRecord.add(trayIcon(), trayTip());
 }
 
 // The desktop reports actions on the icon, not presses and releases: the left
@@ -354,6 +379,7 @@ void frmMain::bringBack() {
         show();
         raise();
         activateWindow();
+        m_inTray = false;
         trayRecord.remove();
     });
 }
@@ -374,6 +400,7 @@ void frmMain::unloadChildren() {
 }
 
 void frmMain::MDIForm_Unload() {
+    m_inTray = false;
     trayRecord.remove();
 }
 

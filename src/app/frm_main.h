@@ -15,6 +15,7 @@
 #include "answering/call_handler.h"
 #include "app/command_line.h"
 
+#include <QIcon>
 #include <QMainWindow>
 
 #include <map>
@@ -107,6 +108,11 @@ private:
     // The client in use changed: the attachment to the old one goes, and the
     // menus name the new one.
     void preferences_ClientChanged();
+    // The attachment's state in the status bar and on the notification-area
+    // icon (its tip, and the icon greyed while not attached).
+    void showAttachState();
+    QIcon trayIcon() const;
+    QString trayTip() const;
     void unloadChildren();
 
     // What the call handler reaches: the list windows, loaded on first reach.
@@ -128,6 +134,9 @@ private:
     Attachment* m_attachment;
     QWidget* Picture1;
     QLabel* imgBack;
+    // The status bar's word on the attachment.
+    QLabel* m_stateLabel;
+    bool m_inTray = false;
     QAction* m_attachCommand = nullptr;
     QAction* m_contactsCommand = nullptr;
     // The preference items, with Preferences only.

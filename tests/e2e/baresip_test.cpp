@@ -13,10 +13,13 @@
 #include "platform/pause.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -194,20 +197,22 @@ TEST(Baresip, AutoAttachAnswersAgainAfterBaresipRestarts) {
     frmMain window(AppServices{boxes, shell, pause, automation, tray, programDir, &record, true});
     window.MDIForm_Load();
     window.show();
-    const QString attached =
-        QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.texts().contains(attached); }, 5000))
-        << text(boxes);
+    // Attaching by itself, it says so in the status bar alone.
+    const auto state = [&] { return window.findChild<QLabel*>("lblAttachState")->text(); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state().startsWith("Attached to "); }, 5000))
+        << state().toStdString();
     std::vector<int> statuses;
     QObject::connect(window.oSkype(), &Automation::AttachmentStatus,
                      [&](int status) { statuses.push_back(status); });
 
     ASSERT_TRUE(b.restart(StartMs, LifetimeSeconds)) << b.error().toStdString();
+    // Gone (once, or again for a try that came while baresip was starting), then back.
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return statuses == std::vector<int>{AttachStatus::NotAvailable, AttachStatus::Success};
-        },
-        5000));
+        [&] { return !statuses.empty() && statuses.back() == AttachStatus::Success; }, 5000));
+    statuses.pop_back();
+    EXPECT_FALSE(statuses.empty());
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), AttachStatus::NotAvailable),
+              std::ssize(statuses));
 
     BaresipControl fromA;
     ASSERT_TRUE(fromA.connectTo(a.controlPort()));
@@ -216,7 +221,8 @@ TEST(Baresip, AutoAttachAnswersAgainAfterBaresipRestarts) {
     ASSERT_EQ(record.calls.size(), 1u);
     EXPECT_EQ(record.calls[0].handle, a.handle());
     EXPECT_EQ(record.calls[0].outcome, QStringLiteral("answered"));
-    EXPECT_EQ(boxes.texts(), QStringList{attached});
+    EXPECT_TRUE(state().startsWith("Attached to "));
+    EXPECT_EQ(boxes.texts(), QStringList{});
 }
 
 } // namespace

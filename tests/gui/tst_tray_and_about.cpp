@@ -112,7 +112,7 @@ void TestTrayAndAbout::iconActions() {
     h.window.mnuMinimizeToTray_Click();
     QVERIFY(!h.window.isVisible());
     QCOMPARE(h.tray.added.size(), size_t(1));
-    QCOMPARE(h.tray.added[0].tip, QStringLiteral("Pellorin - The Auto Answer Tool"));
+    QCOMPARE(h.tray.added[0].tip, QStringLiteral("Pellorin - The Auto Answer Tool\nAttached to Skype"));
     const QImage programIcon =
         QImage(QStringLiteral(":/pellorin/icon.png")).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(h.tray.added[0].icon.pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32),
