@@ -85,7 +85,7 @@ TEST(Baresip, PellorinAnswersTheSipCallersOnItsLists) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return boxes.texts().contains(
-                QStringLiteral("Pellorin has successfully attached itself to your Skype client."));
+                QStringLiteral("Pellorin has successfully attached itself to your baresip client."));
         },
         5000))
         << text(boxes);
@@ -195,7 +195,7 @@ TEST(Baresip, AutoAttachAnswersAgainAfterBaresipRestarts) {
     window.MDIForm_Load();
     window.show();
     const QString attached =
-        QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
+        QStringLiteral("Pellorin has successfully attached itself to your baresip client.");
     ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.texts().contains(attached); }, 5000))
         << text(boxes);
     std::vector<int> statuses;
