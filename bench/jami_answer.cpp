@@ -58,7 +58,7 @@ constexpr double TargetAddedMs = 2.0;
 constexpr int MaxRestarts = 10;
 
 const QString Attached =
-    QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
+    QStringLiteral("Pellorin has successfully attached itself to your Jami client.");
 
 enum class Answerer { Pellorin, BareController, AutoAnswer };
 

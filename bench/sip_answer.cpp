@@ -47,7 +47,7 @@ constexpr int CallWithinMs = 10000;
 constexpr double TargetAddedMs = 2.0;
 
 const QString Attached =
-    QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
+    QStringLiteral("Pellorin has successfully attached itself to your baresip client.");
 
 enum class Answerer { Pellorin, Baresip, BareController };
 

@@ -7,6 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6dbus6 libqt6test6 libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    # ICU's spoof checker (names that look alike).
+    libicu-dev
     clang libclang-rt-14-dev
     dbus dbus-daemon dbus-bin
     # Liberation Sans stands in for the list windows' classic face, DejaVu Sans

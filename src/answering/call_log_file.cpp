@@ -23,6 +23,22 @@ QString isoWithOffset(const QDateTime& when) {
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
+// Characters that would break a line or not show: control and format
+// characters (U+200B, U+FEFF, U+00AD, ...), line and paragraph separators, a
+// surrogate without its pair; and the backslash that starts an escape.
+bool escapedInField(char32_t c) {
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return c == U'\\';
+    }
+}
+
 } // namespace
 
 CallLogFile::CallLogFile(QString path, QString client, qint64 rotateAfterBytes)
@@ -38,11 +54,20 @@ QString CallLogFile::defaultPath() {
 QString CallLogFile::field(const QString& text) {
     QString out;
     out.reserve(text.size());
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('\\'))
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            out += c;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+        if (!escapedInField(c)) {
+            out += pair ? text.mid(i, 2) : QString(text[i]);
+        } else if (c <= 0xff) {
+            out += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+        } else if (c <= 0xffff) {
+            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        } else {
+            out += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));
+        }
+        i += pair ? 1 : 0;
     }
     return out;
 }

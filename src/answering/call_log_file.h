@@ -15,11 +15,13 @@ Q_DECLARE_LOGGING_CATEGORY(lcCalls)
 //   2026-05-04T18:30:02+02:00<TAB>baresip<TAB>alice@example.org<TAB>video calls<TAB>answered
 //
 // local time with its offset, the client, the caller's handle, the lists and the
-// outcome. Control characters in a field are written as \xNN, so a line is always
-// one line of five fields. The file's folder is made on first use. A file past
-// the size limit is renamed to its name with ".1" (replacing the older one) and a
-// new one begun; nothing is ever rewritten in place. When that renaming fails the
-// file grows on (the log says so once).
+// outcome. Characters in a field that would break the line or not show (control
+// and format characters, line separators) are written as \xNN up to U+00FF,
+// \uNNNN up to U+FFFF and \UNNNNNNNN above, so a line is always one line of five
+// fields and a difference nobody could see shows. The file's folder is made on first use. A file
+// past the size limit is renamed to its name with ".1" (replacing the older one) and a new one
+// begun; nothing is ever rewritten in place. When that renaming fails the file grows on (the log
+// says so once).
 class CallLogFile : public CallRecord {
 public:
     static constexpr qint64 RotateAfterBytes = 1024 * 1024;
@@ -30,8 +32,8 @@ public:
     // when that is unset or not an absolute path.
     static QString defaultPath();
     static QString line(const QDateTime& when, const QString& client, const AnsweredCall& call);
-    // Text as one field of a line: control characters, and the backslash that
-    // marks an escape, written as \xNN.
+    // Text as one field of a line: the characters above, and the backslash that
+    // marks an escape, written as escapes.
     static QString field(const QString& text);
 
     void add(const AnsweredCall& call) override;

@@ -30,11 +30,14 @@ QString Settings::defaultPath() {
 
 void Settings::read() {
     const QSettings file(m_path, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError) {
+    // A line QSettings cannot parse (FormatError) costs that line alone: the
+    // values it read are kept. A file it cannot open gives no values.
+    if (file.status() == QSettings::FormatError)
+        qCWarning(lcSettings).noquote() << "The settings file" << m_path
+                                        << "has lines Pellorin cannot read; they are left out.";
+    else if (file.status() != QSettings::NoError)
         qCWarning(lcSettings).noquote()
             << "The settings file" << m_path << "cannot be read; the defaults are used.";
-        return;
-    }
     // Each value that is there but not understood: its default, and a line.
     const auto text = [&](const char* key) -> std::optional<QString> {
         const QVariant value = file.value(QLatin1String(key));
@@ -85,7 +88,9 @@ void Settings::write(const QString& key, const QString& value) {
     QSettings file(m_path, QSettings::IniFormat);
     file.setValue(key, value);
     file.sync();
-    if (file.status() == QSettings::NoError)
+    // FormatError is the unreadable lines the file had: the file was written
+    // (without them) all the same.
+    if (file.status() != QSettings::AccessError)
         return;
     const QString why =
         QStringLiteral("Pellorin could not save its settings in %1; they hold until it ends.")

@@ -19,7 +19,9 @@ struct SavedSettings {
 // once, when the object is made, and written whenever a value is changed.
 //
 // A file that cannot be read, or a value the program does not know, gives the
-// default for that value and one line in the log; never a box. A file that
+// default for that value and one line in the log; never a box. A line that
+// cannot be read costs that line alone (and a line in the log); the next change
+// writes the file without it. A file that
 // cannot be written is reported once: the first failing change throws
 // RunTimeError, later ones go to the log only. The value is in use either way.
 class Settings {

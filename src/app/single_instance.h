@@ -26,8 +26,7 @@ public:
     Claim claim();
 
     // From now on a later start runs `show`. One that came while this program
-    // was still starting (its notice open, its first attach under way) is acted
-    // on now.
+    // was still starting (its notice at start open) is acted on now.
     void listen(std::function<void()> show);
 
 public slots:

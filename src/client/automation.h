@@ -125,7 +125,8 @@ public:
     virtual ~AutomationFactory() = default;
     // A new, unattached automation object. Throws when none can be made.
     virtual std::unique_ptr<Automation> create() = 0;
-    // The client's name in the program's texts (see ClientTexts).
+    // The client's name in the program's texts (see ClientTexts); each backend
+    // but the desktop API's names its own.
     virtual QString clientName() const { return ClientTexts::DesktopApiName; }
 };
 

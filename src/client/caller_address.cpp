@@ -4,13 +4,20 @@
 
 namespace CallerAddress {
 
+QString withoutFormatCharacters(const QString& typed) {
+    QList<uint> text = typed.toUcs4();
+    text.removeIf([](uint c) { return QChar::category(c) == QChar::Other_Format; });
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(text.constData()), text.size());
+}
+
 bool isUserAtHost(const QString& handle) {
     const qsizetype at = handle.indexOf(QLatin1Char('@'));
     if (at <= 0 || at == handle.size() - 1 || handle.indexOf(QLatin1Char('@'), at + 1) >= 0)
         return false;
     for (const QChar c : handle)
-        if (c.isSpace() || c.category() == QChar::Other_Control || c == QLatin1Char('<') ||
-            c == QLatin1Char('>') || c == QLatin1Char('"'))
+        if (c.isSpace() || c.category() == QChar::Other_Control ||
+            c.category() == QChar::Other_Format || c == QLatin1Char('<') || c == QLatin1Char('>') ||
+            c == QLatin1Char('"'))
             return false;
     return true;
 }

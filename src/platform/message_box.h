@@ -35,8 +35,10 @@ public:
     // Returns when the user has closed the box: for the notice at start, before
     // anything else happens.
     virtual void showAndWait(const QString& text, int style, const QString& title) = 0;
-    // A question with Yes and No buttons, answered before anything else
-    // happens: true for Yes. One that cannot ask takes No (nothing is changed).
+    // A question with Yes and No buttons; returns when the user has answered it:
+    // true for Yes. Like the other boxes it is modal to the program but does not
+    // stop it: while it is open, calls that ring are handled (from inside it).
+    // One that cannot ask takes No (nothing is changed).
     virtual bool ask(const QString& /*text*/, const QString& /*title*/) { return false; }
 };
 

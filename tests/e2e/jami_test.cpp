@@ -39,7 +39,7 @@ constexpr int StartMs = 15000;
 constexpr int LifetimeSeconds = 120;
 
 const QString Attached =
-    QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
+    QStringLiteral("Pellorin has successfully attached itself to your Jami client.");
 
 std::string text(const RecordingMessageBox& boxes) {
     return boxes.texts().join(QLatin1Char('|')).toStdString();
@@ -193,7 +193,7 @@ TEST(Jami, PellorinAnswersTheSipCallersOnItsLists) {
     QTest::qWait(200);
     EXPECT_EQ(attachment, std::vector<int>{AttachStatus::NotAvailable});
     window.mnuAttach_Click();
-    EXPECT_TRUE(boxes.texts().contains(QStringLiteral("Please start your Skype client first.")))
+    EXPECT_TRUE(boxes.texts().contains(QStringLiteral("Please start your Jami client first.")))
         << text(boxes);
 }
 

@@ -214,10 +214,11 @@ TEST(CallHandler, ACallerOnNeitherListIsOneLineInTheLogAsTheClientGaveTheHandle)
     lists.video.setItems({"carol"});
     CallHandler handler(lists, pause);
     LogCapture logged;
-    for (const char* caller : {"bob\r", "carol", "bob"})
+    for (const char* caller : {"bob\r", "carol", "bob", "bob\u200b"})
         handler.oSkype_CallStatus(client.makeCall(caller), 4);
     EXPECT_EQ(logged.lines.join('\n').toStdString(),
-              "pellorin.calls: A call from \"bob\\x0d\" rang; the caller is on neither list.");
+              "pellorin.calls: A call from \"bob\\x0d\" rang; the caller is on neither list.\n"
+              "pellorin.calls: A call from \"bob\\u200b\" rang; the caller is on neither list.");
 }
 
 TEST(CallHandler, CallerWhoHungUpDuringThePauseGetsNoVideo) {

@@ -48,6 +48,13 @@ TEST(CallLogFile, LineFormat) {
          {"eve\n2026-01-01T00:00:00+00:00\tx", "calls", "answer failed: a\\b\r\n"},
          "2026-05-04T18:30:02+00:00\tbaresip\teve\\x0a2026-01-01T00:00:00+00:00\\x09x\tcalls\t"
          "answer failed: a\\x5cb\\x0d\\x0a"},
+        // Nor hide a character nobody sees: format characters, a C1 control, a
+        // line separator.
+        {0,
+         "jami",
+         {"bo\u00adb\u200b\u0085\U000e0001", "calls", "answered\u2028"},
+         "2026-05-04T18:30:02+00:00\tjami\tbo\\xadb\\u200b\\x85\\U000e0001\tcalls\t"
+         "answered\\u2028"},
     };
     for (const Row& row : rows) {
         const QDateTime when(day, time, Qt::OffsetFromUTC, row.offsetSeconds);

@@ -57,6 +57,9 @@ TEST(ClientChoice, CommandLineThenSavedThenRunningThenTheDefault) {
         {"", "[General]\nclient=baresip\nbaresip-control=nohost\n", "", "baresip 127.0.0.1:4444",
          "chosen in Options"},
         {"", folder, "", "desktop-api 127.0.0.1:4444", "none found"},
+        // A line it cannot read costs that line alone.
+        {"", "[General]\nclient=baresip\n[broken\n", "jami", "baresip 127.0.0.1:4444",
+         "chosen in Options"},
         {"", "\xff[[=\n\x01=\x02\n[General\nclient", "desktop-api", "desktop-api 127.0.0.1:4444",
          "com.Skype.API"},
     };

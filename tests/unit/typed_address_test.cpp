@@ -31,11 +31,15 @@ TEST(TypedAddress, PerClient) {
         {true, "rose", ""},
         {true, "sip:@192.0.2.7", ""},
         {true, "  ", ""},
+        // Characters nobody sees (U+200B, U+FEFF, U+00AD) are not kept.
+        {true, "\u200bsip:alice@192.0.2.7:5072", "alice@192.0.2.7"},
+        {true, "jami:" + id.left(20) + "\u00ad" + id.mid(20) + "\ufeff", id},
         // baresip keeps the port.
         {false, "sip:alice@192.0.2.7:5072", "alice@192.0.2.7:5072"},
         {false, "\"Alice\" <sip:alice@192.0.2.7:5072;transport=udp>", "alice@192.0.2.7:5072"},
         {false, "alice", ""},
         {false, "a\tb@192.0.2.7", ""},
+        {false, "sip:ali\u00adce@192.0.2.7:5072\u200b", "alice@192.0.2.7:5072"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed.toStdString());

@@ -19,7 +19,8 @@ SkypeUserPtr BaresipAutomation::user(const QString& handle) {
 }
 
 TypedAddress BaresipAutomation::callerAddress(const QString& typed) {
-    const QString handle = CtrlProtocol::handleFromUri(typed);
+    const QString handle =
+        CtrlProtocol::handleFromUri(CallerAddress::withoutFormatCharacters(typed));
     if (!CallerAddress::isUserAtHost(handle))
         return {QString(),
                 CallerAddress::unusable(typed, QStringLiteral("baresip"),

@@ -21,6 +21,7 @@ public:
     ~BaresipAutomationFactory() override;
 
     std::unique_ptr<Automation> create() override;
+    QString clientName() const override { return QStringLiteral("baresip"); }
 
 private:
     QString m_host;

@@ -27,7 +27,7 @@ QString JamiAutomation::shownName(const QString& handle) {
 }
 
 TypedAddress JamiAutomation::callerAddress(const QString& typed) {
-    const QString handle = jamiCallerHandle(typed);
+    const QString handle = jamiCallerHandle(CallerAddress::withoutFormatCharacters(typed));
     if (handle.isEmpty())
         return {QString(), CallerAddress::unusable(
                                typed, QStringLiteral("Jami"),

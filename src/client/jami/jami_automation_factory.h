@@ -21,6 +21,7 @@ public:
     ~JamiAutomationFactory() override;
 
     std::unique_ptr<Automation> create() override;
+    QString clientName() const override { return QStringLiteral("Jami"); }
 
 private:
     JamiTimeouts m_timeouts;

@@ -1,5 +1,11 @@
 #include "jami_names.h"
 
+#include <unicode/uspoof.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
 namespace {
 
 constexpr qsizetype LongestName = 100;
@@ -10,18 +16,80 @@ bool isHexDigit(QChar c) {
            (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
-// A name as the windows may show it: one line, no control characters, not
-// endless.
+// A name as the windows may show it: one line, no control or format
+// characters, composed (NFC), not endless.
 QString tidied(const QString& name) {
     QString text = name;
     for (QChar& c : text)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
             c = QLatin1Char(' ');
-    return text.simplified().left(LongestName);
+    return text.simplified().normalized(QString::NormalizationForm_C).left(LongestName);
+}
+
+struct SpoofCheckerClose {
+    void operator()(USpoofChecker* checker) const { uspoof_close(checker); }
+};
+
+// ICU's spoof checker, made once; null when ICU cannot make one (no data).
+const USpoofChecker* spoofChecker() {
+    static const std::unique_ptr<USpoofChecker, SpoofCheckerClose> checker = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<USpoofChecker, SpoofCheckerClose> made(uspoof_open(&status));
+        if (U_FAILURE(status)) {
+            qWarning("Names that look alike cannot be told (ICU: %s).", u_errorName(status));
+            made.reset();
+        }
+        return made;
+    }();
+    return checker.get();
+}
+
+// What `text` looks like, case aside: its confusable skeleton (Unicode TS #39)
+// in case-folded form. "Rose", "r\u043ese" (a Cyrillic o) and a decomposed
+// "Ros\u0065\u0301" beside a composed "Ros\u00e9" each come to the same text as
+// their look-alike.
+QString lookOf(const QString& text) {
+    const QString folded = text.toCaseFolded();
+    const USpoofChecker* checker = spoofChecker();
+    if (!checker)
+        return folded;
+    std::u16string skeleton(folded.size() * 4 + 16, u'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length = uspoof_getSkeleton(
+            checker, 0, reinterpret_cast<const UChar*>(folded.utf16()), int32_t(folded.size()),
+            skeleton.data(), int32_t(skeleton.size()), &status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            skeleton.assign(size_t(length), u'\0');
+            continue;
+        }
+        if (U_FAILURE(status))
+            return folded;
+        return QString::fromUtf16(skeleton.data(), length).toCaseFolded();
+    }
+    return folded;
+}
+
+// Whether `look` (a lookOf) ends the way the windows mark a name that two
+// contacts share: the start of an ID in brackets, "(2e9f4711)" or anything that
+// looks like it. `base` is what comes before.
+bool endsLikeAnId(const QString& look, QString& base) {
+    static const QString hexLook = lookOf(QStringLiteral("0123456789abcdef"));
+    const QString text = look.trimmed();
+    const qsizetype open = text.lastIndexOf(QLatin1Char('('));
+    if (!text.endsWith(QLatin1Char(')')) || open < 0)
+        return false;
+    QString digits = text.mid(open + 1, text.size() - open - 2);
+    digits.remove(QLatin1Char(' '));
+    if (digits.isEmpty() ||
+        !std::ranges::all_of(digits, [](QChar c) { return hexLook.contains(c); }))
+        return false;
+    base = text.left(open).trimmed();
+    return true;
 }
 
 // A vCard value with its escapes undone (\n, \, \; \\).
-QString unescaped(const QString& value) {
+QString vCardValue(const QString& value) {
     QString text;
     text.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -67,7 +135,7 @@ QString JamiNames::nameInVCard(const QByteArray& vcard) {
             if (const qsizetype dot = property.lastIndexOf('.'); dot >= 0)
                 property = property.mid(dot + 1); // a group: item1.FN
             if (property.trimmed().compare("FN", Qt::CaseInsensitive) == 0)
-                return tidied(unescaped(QString::fromUtf8(line.mid(colon + 1))));
+                return tidied(vCardValue(QString::fromUtf8(line.mid(colon + 1))));
         }
         line = next;
     }
@@ -104,14 +172,20 @@ QString JamiNames::name(const QString& id) const {
 void JamiNames::index() const {
     if (m_indexed)
         return;
-    m_byName.clear();
-    for (const QHash<QString, QString>* names : {&m_profile, &m_registered})
-        for (auto it = names->constBegin(); it != names->constEnd(); ++it)
-            if (name(it.key()) == it.value()) {
-                QStringList& ids = m_byName[it.value().toLower()];
-                if (!ids.contains(it.key()))
-                    ids.append(it.key());
-            }
+    m_byLook.clear();
+    m_looks.clear();
+    QStringList ids = m_profile.keys();
+    for (auto it = m_registered.constBegin(); it != m_registered.constEnd(); ++it)
+        if (!m_profile.contains(it.key()))
+            ids.append(it.key());
+    for (const QString& id : ids) {
+        Look look{lookOf(name(id))};
+        QString base;
+        if (endsLikeAnId(look.key, base))
+            look = {base, true};
+        m_byLook[look.key].append(id);
+        m_looks.insert(id, look);
+    }
     m_indexed = true;
 }
 
@@ -120,10 +194,11 @@ QString JamiNames::shown(const QString& handle) const {
     if (known.isEmpty())
         return handle;
     index();
-    const QStringList ids = m_byName.value(known.toLower());
-    if (ids.size() < 2)
-        return known;
     const QString own = handle.toLower();
+    const Look look = m_looks.value(own);
+    const QStringList ids = m_byLook.value(look.key);
+    if (ids.size() < 2 && !look.endsLikeAnId)
+        return known;
     qsizetype digits = IdDigitsShown;
     for (const QString& other : ids)
         while (other != own && digits < own.size() && other.left(digits) == own.left(digits))

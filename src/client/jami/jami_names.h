@@ -30,18 +30,28 @@ public:
     // when there is neither.
     QString name(const QString& id) const;
     // What the windows show for `handle`: its name, followed by the start of
-    // its ID when another contact has that name too ("rose (2e9f4711)"); the
-    // handle itself when it has no name.
+    // its ID ("rose (2e9f4711)") when another contact's name looks like it
+    // (case aside, and letters that look alike, such as a Cyrillic o for a Latin
+    // one, taken as the same) or when the name itself ends as if it had one;
+    // the handle itself when it has no name.
     QString shown(const QString& handle) const;
 
 private:
+    // What a contact's name looks like: the text that look-alike names share
+    // (an ID's start it ends with left out), and whether it ends with one.
+    struct Look {
+        QString key;
+        bool endsLikeAnId = false;
+    };
+
     bool set(QHash<QString, QString>& names, const QString& id, const QString& name);
     void index() const;
 
     QHash<QString, QString> m_registered;
     QHash<QString, QString> m_profile;
-    // The IDs of each name (folded to lower case), built when asked after a
-    // change.
-    mutable QHash<QString, QStringList> m_byName;
+    // Built when asked after a change: the look of each ID's name, and the IDs
+    // of each look.
+    mutable QHash<QString, Look> m_looks;
+    mutable QHash<QString, QStringList> m_byLook;
     mutable bool m_indexed = true;
 };

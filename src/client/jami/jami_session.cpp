@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSet>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -435,15 +436,28 @@ void JamiSession::lookUpName(const QString& id) {
 }
 
 void JamiSession::readStoredProfile(const QString& account, const QString& id) {
-    const QString data = m_bus->dataDirectory();
-    if (data.isEmpty() || m_readProfiles.contains(id))
+    if (m_bus->dataDirectory().isEmpty() || m_readProfiles.contains(id))
         return;
     m_readProfiles.insert(id);
-    // jamid keeps the profile a contact sent as profiles/<the ID in base64>.vcf
-    // in the account's folder.
-    const QString path = QStringLiteral("%1/%2/profiles/%3.vcf")
-                             .arg(data, account, QString::fromLatin1(id.toUtf8().toBase64()));
-    if (m_names.setProfile(id, nameInProfile(path)))
+    // Read from the event loop, not from inside the window that asked (a list
+    // painting its rows): a profile may be megabytes with its photo, and a name
+    // that changes must not change the rows being painted.
+    if (m_profilesToRead.isEmpty())
+        QTimer::singleShot(0, this, &JamiSession::readProfilesAsked);
+    m_profilesToRead.append({account, id});
+}
+
+void JamiSession::readProfilesAsked() {
+    const QString data = m_bus->dataDirectory();
+    bool changed = false;
+    for (const auto& [account, id] : std::exchange(m_profilesToRead, {})) {
+        // jamid keeps the profile a contact sent as profiles/<the ID in base64>.vcf
+        // in the account's folder.
+        const QString path = QStringLiteral("%1/%2/profiles/%3.vcf")
+                                 .arg(data, account, QString::fromLatin1(id.toUtf8().toBase64()));
+        changed |= m_names.setProfile(id, nameInProfile(path));
+    }
+    if (changed)
         emit namesChanged();
 }
 

@@ -61,7 +61,8 @@ QString jamiCallerHandle(const QString& typed);
 //
 // Names of Jami contacts: the first time an ID is shown, its name is asked of
 // the name server of the account it is a contact of (lookupAddress; jamid
-// answers with registeredNameFound), and a profile jamid keeps for it is read;
+// answers with registeredNameFound), and a profile jamid keeps for it is read
+// (from the event loop, soon after);
 // profiles that arrive later (profileReceived) are read too. Nothing waits for
 // a name; namesChanged() says that one came. A look-up that failed, or that the
 // name server has not answered, is asked again when the contacts are next read.
@@ -128,6 +129,7 @@ private:
     void onProfile(const QVariantList& args);
     void lookUpName(const QString& id);
     void readStoredProfile(const QString& account, const QString& id);
+    void readProfilesAsked();
 
     // The call, while the session knows it; throws when it does not.
     const CallEntry& entry(const JamiCallKey& key);
@@ -150,4 +152,5 @@ private:
     QSet<QString> m_askedNames;    // IDs whose names were asked for
     QSet<QString> m_answeredNames; // IDs the name server knows, or said it does not
     QSet<QString> m_readProfiles;  // IDs whose stored profile was looked for
+    QList<std::pair<QString, QString>> m_profilesToRead; // account and ID, read next
 };
