@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6dbus6 libqt6test6 libgl-dev
+    # Qt Linguist's lupdate and lrelease (the translations), and Qt's own texts
+    # in the same languages.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     # ICU's spoof checker (names that look alike).
     libicu-dev

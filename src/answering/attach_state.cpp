@@ -1,20 +1,25 @@
 #include "attach_state.h"
 
+#include <QCoreApplication>
+
 QString attachStateText(const AttachState& state, const QString& clientName) {
     switch (state.kind) {
     case AttachState::Kind::Attached:
-        return QStringLiteral("Attached to %1").arg(clientName);
+        return QCoreApplication::translate("AttachState", "Attached to %1").arg(clientName);
     case AttachState::Kind::Attaching:
-        return QStringLiteral("Attaching to %1...").arg(clientName);
+        return QCoreApplication::translate("AttachState", "Attaching to %1...").arg(clientName);
     case AttachState::Kind::NotRunning:
-        return QStringLiteral("Not attached: %1 is not running").arg(clientName);
+        return QCoreApplication::translate("AttachState", "Not attached: %1 is not running")
+            .arg(clientName);
     case AttachState::Kind::Refused:
         if (state.askAgainAt.isValid())
-            return QStringLiteral("Not attached: %1 refused; asking again at %2")
+            return QCoreApplication::translate("AttachState",
+                                               "Not attached: %1 refused; asking again at %2")
                 .arg(clientName, state.askAgainAt.toString(QStringLiteral("HH:mm")));
-        return QStringLiteral("Not attached: %1 refused").arg(clientName);
+        return QCoreApplication::translate("AttachState", "Not attached: %1 refused")
+            .arg(clientName);
     case AttachState::Kind::Off:
         break;
     }
-    return QStringLiteral("Not attached");
+    return QCoreApplication::translate("AttachState", "Not attached");
 }

@@ -10,15 +10,6 @@
 
 Q_LOGGING_CATEGORY(lcAttach, "pellorin.attach", QtInfoMsg)
 
-namespace {
-
-const QString AttachedText =
-    QStringLiteral("Pellorin has successfully attached itself to your Skype client.");
-const QString RefusedText =
-    QStringLiteral("Unfortunately, Pellorin could not attached itself to your Skype client.");
-
-} // namespace
-
 void Attachment::DeleteLater::operator()(QObject* object) const {
     // The old object may be the one whose event is being handled right now.
     object->disconnect();
@@ -72,7 +63,7 @@ void Attachment::mnuAttach_Click() {
         throw;
     }
     setState(AttachState::Kind::NotRunning);
-    m_messages.show(text(QStringLiteral("Please start your Skype client first.")),
+    m_messages.show(tr("Please start your %1 client first.").arg(m_factory.clientName()),
                     MsgBoxStyle::Information, Product::name);
 }
 
@@ -86,18 +77,22 @@ void Attachment::oSkype_AttachmentStatus(int status) {
         case AttachStatus::Success:
             m_attached = true;
             setState(AttachState::Kind::Attached);
-            m_messages.show(text(AttachedText), MsgBoxStyle::Information, Product::name);
+            m_messages.show(tr("Pellorin has successfully attached itself to your %1 client.")
+                                .arg(m_factory.clientName()),
+                            MsgBoxStyle::Information, Product::name);
             break;
         case AttachStatus::PendingAuthorization:
             setState(AttachState::Kind::Attaching);
             if (!m_oSkype)
-                throw RunTimeError(91, QStringLiteral("Object variable not set"));
+                throw RunTimeError(
+                    91, UiText("RunTimeError",
+                               QT_TRANSLATE_NOOP("RunTimeError", "Object variable not set")));
             m_oSkype->attach(Automation::Protocol, true);
             break;
         case AttachStatus::Refused:
             m_attached = false;
             setState(AttachState::Kind::Refused);
-            m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
+            showRefused();
             break;
         case AttachStatus::NotAvailable:
             // Silent, as it always was; Attach Automatically turned on later
@@ -109,11 +104,10 @@ void Attachment::oSkype_AttachmentStatus(int status) {
             break;
         }
     } catch (const RunTimeError& e) {
-        m_messages.show(QStringLiteral("An error has occured: \r\n\r\n") + e.description(),
-                        MsgBoxStyle::Exclamation, QString::number(e.number()));
+        m_messages.show(tr("An error has occured: \r\n\r\n") + e.shown(), MsgBoxStyle::Exclamation,
+                        QString::number(e.number()));
     } catch (const std::exception& e) {
-        m_messages.show(QStringLiteral("An error has occured: \r\n\r\n") +
-                            QString::fromLocal8Bit(e.what()),
+        m_messages.show(tr("An error has occured: \r\n\r\n") + QString::fromLocal8Bit(e.what()),
                         MsgBoxStyle::Exclamation, QString::number(ErrorNumber::Internal));
     }
 }
@@ -143,8 +137,10 @@ void Attachment::clientChanged() {
         tryAttach();
 }
 
-QString Attachment::text(const QString& desktopApiText) const {
-    return ClientTexts::named(desktopApiText, m_factory.clientName());
+void Attachment::showRefused() {
+    m_messages.show(tr("Unfortunately, Pellorin could not attached itself to your %1 client.")
+                        .arg(m_factory.clientName()),
+                    MsgBoxStyle::Exclamation, Product::name);
 }
 
 void Attachment::retryIn(int ms) {
@@ -189,7 +185,7 @@ void Attachment::autoStatus(int status) {
         m_retry.stop();
         setState(AttachState::Kind::Attached);
         qCInfo(lcAttach) << (m_attachedBefore ? "Attached to the calling client again."
-                                            : "Attached to the calling client.");
+                                              : "Attached to the calling client.");
         m_attachedBefore = true;
         return;
     case AttachStatus::PendingAuthorization:
@@ -207,7 +203,7 @@ void Attachment::autoStatus(int status) {
         } else {
             m_refusalShown = true;
             qCInfo(lcAttach) << "The calling client refused Pellorin; asking again later.";
-            m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
+            showRefused();
         }
         return;
     case AttachStatus::NotAvailable:

@@ -84,8 +84,8 @@ private:
     void retryIn(int ms);
     void replaceObject(std::unique_ptr<Automation> fresh);
     void setState(AttachState::Kind kind, QDateTime askAgainAt = {});
-    // A text that names the client, naming the one in use.
-    QString text(const QString& desktopApiText) const;
+    // The box that says the client refused.
+    void showRefused();
 
     AutomationFactory& m_factory;
     MessageBoxService& m_messages;

@@ -24,7 +24,7 @@ QFont labelFont(qreal points) {
 
 frmAbout::frmAbout(QWidget* parent) : MdiChildForm(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
     setClientSizeTwips(3150, 3765);
 
@@ -36,7 +36,7 @@ frmAbout::frmAbout(QWidget* parent) : MdiChildForm(parent) {
     Picture1->setPixmap(QPixmap(QStringLiteral(":/pellorin/logo.gif")));
 
     Label1 = makeLabel("Label1", Product::caption, 1680, 255, 9.75);
-    Label2 = makeLabel("Label2", QStringLiteral("by Tolvane"), 2040, 255, 9);
+    Label2 = makeLabel("Label2", tr("by Tolvane"), 2040, 255, 9);
     Label3 = makeLabel("Label3", QString(), 2400, 1215, 9);
     Label3->setWordWrap(true);
 }
@@ -58,7 +58,7 @@ QLabel* frmAbout::makeLabel(const char* name, const QString& text, int top, int 
 
 void frmAbout::Form_Load() {
     Move(0, 0);
-    Label3->setText(QStringLiteral("This is a beta release and distributed as as-is. ") +
-                    QStringLiteral("Tolvane is neither responsible nor liable for any damage "
-                                   "done to your computer."));
+    Label3->setText(tr("This is a beta release and distributed as as-is. ") +
+                    tr("Tolvane is neither responsible nor liable for any damage "
+                       "done to your computer."));
 }

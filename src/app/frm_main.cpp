@@ -3,7 +3,6 @@
 #include "answering/attachment.h"
 #include "app/client_choice.h"
 #include "app/preferences.h"
-#include "client/client_texts.h"
 #include "platform/error_report.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
@@ -21,14 +20,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
-
-namespace {
-
-// The captions that name the client (see ClientTexts).
-const QString AttachCaption = QStringLiteral("&Attach to Skype");
-const QString ContactsCaption = QStringLiteral("Skype Contacts");
-
-} // namespace
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_errors(services.messages),
@@ -110,42 +101,40 @@ void frmMain::addSeparator(QMenu* menu, const char* name) {
 }
 
 void frmMain::buildMenus() {
-    QMenu* file = addMenu(nullptr, "mnuFile", QStringLiteral("&File"));
-    m_attachCommand =
-        addCommand(file, "mnuAttach", clientText(AttachCaption), &frmMain::mnuAttach_Click);
+    QMenu* file = addMenu(nullptr, "mnuFile", tr("&File"));
+    m_attachCommand = addCommand(file, "mnuAttach", attachCaption(), &frmMain::mnuAttach_Click);
     addSeparator(file, "mnuSep1");
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
+    addCommand(file, "mnuExit", tr("E&xit"), &frmMain::mnuExit_Click);
 
-    QMenu* options = addMenu(nullptr, "mnuOptions", QStringLiteral("Options"));
-    QMenu* lists = addMenu(options, "mnuLists", QStringLiteral("Lists"));
-    addCommand(lists, "mnuCallOnlyAutoAnswerList", QStringLiteral("Calls List"),
+    QMenu* options = addMenu(nullptr, "mnuOptions", tr("Options"));
+    QMenu* lists = addMenu(options, "mnuLists", tr("Lists"));
+    addCommand(lists, "mnuCallOnlyAutoAnswerList", tr("Calls List"),
                &frmMain::mnuCallOnlyAutoAnswerList_Click);
-    addCommand(lists, "mnuVideoCallsList", QStringLiteral("Video Calls List"),
+    addCommand(lists, "mnuVideoCallsList", tr("Video Calls List"),
                &frmMain::mnuVideoCallsList_Click);
     addSeparator(options, "mnuSep5");
-    QMenu* logo = addMenu(options, "mnuLogo", QStringLiteral("Logo"));
-    addCommand(logo, "mnuShowLogo", QStringLiteral("Show Logo"), &frmMain::mnuShowLogo_Click);
-    addCommand(logo, "mnuHideLogo", QStringLiteral("Hide Logo"), &frmMain::mnuHideLogo_Click);
+    QMenu* logo = addMenu(options, "mnuLogo", tr("Logo"));
+    addCommand(logo, "mnuShowLogo", tr("Show Logo"), &frmMain::mnuShowLogo_Click);
+    addCommand(logo, "mnuHideLogo", tr("Hide Logo"), &frmMain::mnuHideLogo_Click);
     if (m_services.preferences)
         buildPreferenceItems(options, *m_services.preferences);
 
-    QMenu* view = addMenu(nullptr, "mnuViewMenu", QStringLiteral("View"));
-    m_contactsCommand = addCommand(view, "mnuSkypeContacts", clientText(ContactsCaption),
-                                   &frmMain::mnuSkypeContacts_Click);
+    QMenu* view = addMenu(nullptr, "mnuViewMenu", tr("View"));
+    m_contactsCommand =
+        addCommand(view, "mnuSkypeContacts", contactsCaption(), &frmMain::mnuSkypeContacts_Click);
     addSeparator(view, "mnuSep2");
-    addCommand(view, "mnuMinimizeToTray", QStringLiteral("Minimize to Tray"),
+    addCommand(view, "mnuMinimizeToTray", tr("Minimize to Tray"),
                &frmMain::mnuMinimizeToTray_Click);
 
-    QMenu* help = addMenu(nullptr, "mnuHelp", QStringLiteral("Help"));
-    addCommand(help, "mnuHomePage", QStringLiteral("Pellorin Home Page"),
-               &frmMain::mnuHomePage_Click);
+    QMenu* help = addMenu(nullptr, "mnuHelp", tr("Help"));
+    addCommand(help, "mnuHomePage", tr("Pellorin Home Page"), &frmMain::mnuHomePage_Click);
     addSeparator(help, "mnuSep3");
-    addCommand(help, "mnuAbout", QStringLiteral("About"), &frmMain::mnuAbout_Click);
+    addCommand(help, "mnuAbout", tr("About"), &frmMain::mnuAbout_Click);
 }
 
 void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
     addSeparator(options, "mnuSep6");
-    QMenu* clients = addMenu(options, "mnuCallingClient", QStringLiteral("Calling Client"));
+    QMenu* clients = addMenu(options, "mnuCallingClient", tr("Calling Client"));
     auto* group = new QActionGroup(this);
     const std::pair<CommandLineOptions::Client, const char*> items[] = {
         {CommandLineOptions::Client::DesktopApi, "mnuClientDesktopApi"},
@@ -161,13 +150,13 @@ void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
         m_clientItems[client] = item;
     }
     addSeparator(clients, "mnuSep7");
-    addCommand(clients, "mnuBaresipControl", QStringLiteral("baresip Control Address..."),
+    addCommand(clients, "mnuBaresipControl", tr("baresip Control Address..."),
                &frmMain::mnuBaresipControl_Click);
     m_attachAutomatically =
-        addCommand(options, "mnuAttachAutomatically", QStringLiteral("Attach Automatically"),
+        addCommand(options, "mnuAttachAutomatically", tr("Attach Automatically"),
                    &frmMain::mnuAttachAutomatically_Click);
     m_attachAutomatically->setCheckable(true);
-    m_startAtLogin = addCommand(options, "mnuStartAtLogin", QStringLiteral("Start at Login"),
+    m_startAtLogin = addCommand(options, "mnuStartAtLogin", tr("Start at Login"),
                                 &frmMain::mnuStartAtLogin_Click);
     m_startAtLogin->setCheckable(true);
     // The entry may come or go behind the program's back.
@@ -185,8 +174,13 @@ void frmMain::showPreferences() {
     m_startAtLogin->setChecked(preferences->startsAtLogin());
 }
 
-QString frmMain::clientText(const QString& desktopApiText) const {
-    return ClientTexts::named(desktopApiText, m_services.automation.clientName());
+// The captions that name the client in use.
+QString frmMain::attachCaption() const {
+    return tr("&Attach to %1").arg(m_services.automation.clientName());
+}
+
+QString frmMain::contactsCaption() const {
+    return tr("%1 Contacts").arg(m_services.automation.clientName());
 }
 
 void frmMain::showAttachState() {
@@ -203,14 +197,15 @@ QIcon frmMain::trayIcon() const {
 }
 
 QString frmMain::trayTip() const {
-    return Product::trayTip + QLatin1Char('\n') + m_stateLabel->text();
+    return QCoreApplication::translate("Product", Product::trayTip) + QLatin1Char('\n') +
+           m_stateLabel->text();
 }
 
 void frmMain::preferences_ClientChanged() {
     m_attachment->clientChanged();
     showAttachState();
-    m_attachCommand->setText(clientText(AttachCaption));
-    m_contactsCommand->setText(clientText(ContactsCaption));
+    m_attachCommand->setText(attachCaption());
+    m_contactsCommand->setText(contactsCaption());
 }
 
 void frmMain::mnuCallingClient_Click(CommandLineOptions::Client client) {
@@ -223,9 +218,8 @@ void frmMain::mnuBaresipControl_Click() {
         const ControlAddress& now = m_services.preferences->setup().baresipControl;
         bool ok = false;
         const QString text = QInputDialog::getText(
-            this, QStringLiteral("baresip Control Address"),
-            QStringLiteral("Where baresip's control socket (its ctrl_tcp module) listens, "
-                           "HOST:PORT:"),
+            this, tr("baresip Control Address"),
+            tr("Where baresip's control socket (its ctrl_tcp module) listens, HOST:PORT:"),
             QLineEdit::Normal, controlAddressText(now), &ok);
         if (ok)
             m_services.preferences->setBaresipControl(text);
@@ -251,9 +245,9 @@ void frmMain::MDIForm_Load() {
     runHandler(m_errors, [this] {
         if (!m_services.autoAttach)
             m_services.messages.showAndWait(
-                clientText(QStringLiteral("Please attach Pellorin to your Skype client first "
-                                          "before using any features,\r\nby clicking on File > "
-                                          "Attach to Skype")),
+                tr("Please attach Pellorin to your %1 client first before using any "
+                   "features,\r\nby clicking on File > Attach to %1")
+                    .arg(m_services.automation.clientName()),
                 MsgBoxStyle::Information, Product::name);
         // A plain white client area, no logo.
         oBackground = std::make_unique<CMdiBackground>(m_windowSystem);
@@ -304,7 +298,10 @@ void frmMain::mnuVideoCallsList_Click() {
 
 CMdiBackground& frmMain::background() {
     if (!oBackground)
-        throw RunTimeError(91, QStringLiteral("Object variable or With block variable not set"));
+        throw RunTimeError(
+            91, UiText("RunTimeError",
+                       QT_TRANSLATE_NOOP("RunTimeError",
+                                         "Object variable or With block variable not set")));
     return *oBackground;
 }
 
@@ -351,8 +348,8 @@ void frmMain::minimize_to_tray() {
     // no window and no way back to it.
     if (!trayRecord.isAvailable()) {
         m_services.messages.show(
-            QStringLiteral("This desktop has no notification area to put Pellorin's icon in, "
-                           "so the window stays open."),
+            tr("This desktop has no notification area to put Pellorin's icon in, "
+               "so the window stays open."),
             MsgBoxStyle::Exclamation, Product::name);
         return;
     }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "answering/call_handler.h"
+#include "app/command_line.h"
 #include "app_services.h"
 #include "background/c_mdi_background.h"
 #include "background/qt_mdi_client.h"
 #include "background/qt_window_system.h"
+#include "client/automation.h"
 #include "contacts/frm_contact.h"
 #include "frm_about.h"
 #include "lists/frm_auto_call_list.h"
@@ -11,9 +14,6 @@
 #include "platform/error_report.h"
 #include "platform/notification_icon.h"
 #include "platform/window_instance.h"
-#include "client/automation.h"
-#include "answering/call_handler.h"
-#include "app/command_line.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -103,8 +103,8 @@ private:
     void buildPreferenceItems(QMenu* options, Preferences& preferences);
     // The check marks of the preference items, as things are.
     void showPreferences();
-    // A text that names the client, naming the one in use.
-    QString clientText(const QString& desktopApiText) const;
+    QString attachCaption() const;
+    QString contactsCaption() const;
     // The client in use changed: the attachment to the old one goes, and the
     // menus name the new one.
     void preferences_ClientChanged();

@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
+#include "app/translations.h"
 #include "lists/list_location.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
@@ -31,6 +32,9 @@ int main(int argc, char* argv[]) {
         return *status;
 
     QApplication app(argc, argv);
+    // The windows speak the desktop's language; --help above and the log stay English.
+    Translations translations;
+    translations.install();
     QApplication::setApplicationName(Product::name);
     QApplication::setApplicationVersion(Product::fileVersion);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));

@@ -92,10 +92,11 @@ void Settings::write(const QString& key, const QString& value) {
     // (without them) all the same.
     if (file.status() != QSettings::AccessError)
         return;
-    const QString why =
-        QStringLiteral("Pellorin could not save its settings in %1; they hold until it ends.")
+    const UiText why =
+        UiText("Settings", QT_TRANSLATE_NOOP("Settings", "Pellorin could not save its settings in "
+                                                         "%1; they hold until it ends."))
             .arg(m_path);
-    qCWarning(lcSettings).noquote() << why;
+    qCWarning(lcSettings).noquote() << why.english();
     if (m_writeFailureReported)
         return;
     m_writeFailureReported = true;

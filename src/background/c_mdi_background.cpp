@@ -17,7 +17,8 @@ qint32 nearest(double x) {
     const double rounded = std::nearbyint(x);
     if (!(rounded >= std::numeric_limits<qint32>::min() &&
           rounded <= std::numeric_limits<qint32>::max()))
-        throw RunTimeError(OverflowError, QStringLiteral("Overflow"));
+        throw RunTimeError(OverflowError,
+                           UiText("RunTimeError", QT_TRANSLATE_NOOP("RunTimeError", "Overflow")));
     return static_cast<qint32>(rounded);
 }
 

@@ -12,7 +12,9 @@ constexpr int OutOfMemoryError = 7;
 constexpr int InvalidPropertyValueError = 380;
 
 [[noreturn]] void invalidValue() {
-    throw RunTimeError(InvalidPropertyValueError, QStringLiteral("Invalid property value"));
+    throw RunTimeError(
+        InvalidPropertyValueError,
+        UiText("RunTimeError", QT_TRANSLATE_NOOP("RunTimeError", "Invalid property value")));
 }
 
 // Twips in one unit of a scale mode other than the user's; 0 for an unknown mode.
@@ -44,7 +46,9 @@ int toPixelCount(double twips, double twipsPerPixel) {
     if (!(pixels >= 0))
         invalidValue();
     if (pixels > 1 << 15)
-        throw RunTimeError(OutOfMemoryError, QStringLiteral("Out of memory"));
+        throw RunTimeError(
+            OutOfMemoryError,
+            UiText("RunTimeError", QT_TRANSLATE_NOOP("RunTimeError", "Out of memory")));
     return static_cast<int>(pixels);
 }
 
@@ -73,7 +77,9 @@ void QtDrawingSurface::move(double left, double top, double width, double height
     } else {
         m_image = QImage(size, QImage::Format_RGB32);
         if (m_image.isNull())
-            throw RunTimeError(OutOfMemoryError, QStringLiteral("Out of memory"));
+            throw RunTimeError(
+                OutOfMemoryError,
+                UiText("RunTimeError", QT_TRANSLATE_NOOP("RunTimeError", "Out of memory")));
         m_image.fill(m_windowSystem.toQColor(m_backColor));
     }
     if (m_scaleMode != ScaleModes::User)
@@ -169,7 +175,9 @@ QPainter* QtDrawingSurface::painter() {
     if (m_image.isNull())
         return nullptr;
     if (!m_painter.isActive() && !m_painter.begin(&m_image))
-        throw RunTimeError(OutOfMemoryError, QStringLiteral("Out of memory"));
+        throw RunTimeError(
+            OutOfMemoryError,
+            UiText("RunTimeError", QT_TRANSLATE_NOOP("RunTimeError", "Out of memory")));
     return &m_painter;
 }
 

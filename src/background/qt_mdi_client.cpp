@@ -34,15 +34,20 @@ DrawingSurface& QtMdiClient::addSurface(const QString& name) {
     if (m_window->objectName() == name || m_window->findChild<QObject*>(name))
         throw RunTimeError(
             NameInUseError,
-            QStringLiteral("There is already a control with the name '%1'").arg(name));
+            UiText(
+                "RunTimeError",
+                QT_TRANSLATE_NOOP("RunTimeError", "There is already a control with the name '%1'"))
+                .arg(name));
     return *new QtDrawingSurface(m_windowSystem, name, m_area);
 }
 
 void QtMdiClient::removeSurface(const QString& name) {
     auto* surface = dynamic_cast<QtDrawingSurface*>(m_window->findChild<QObject*>(name));
     if (!surface)
-        throw RunTimeError(ControlNotFoundError,
-                           QStringLiteral("Control '%1' not found").arg(name));
+        throw RunTimeError(
+            ControlNotFoundError,
+            UiText("RunTimeError", QT_TRANSLATE_NOOP("RunTimeError", "Control '%1' not found"))
+                .arg(name));
     delete surface;
 }
 

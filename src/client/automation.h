@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <QCoreApplication>
 #include <memory>
 
 // The client link: exactly what the program uses of the calling client's
@@ -98,7 +99,8 @@ public:
     // What the typed address comes to, as the client names the caller; only
     // asked when takesAddresses().
     virtual TypedAddress callerAddress(const QString& /*typed*/) {
-        return {QString(), QStringLiteral("This calling client takes no typed addresses.")};
+        return {QString(), QCoreApplication::translate(
+                               "CallerAddress", "This calling client takes no typed addresses.")};
     }
 
     // Raised by the backend that made the object, from the event loop.

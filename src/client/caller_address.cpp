@@ -2,6 +2,8 @@
 
 #include "client/link_error.h"
 
+#include <QCoreApplication>
+
 namespace CallerAddress {
 
 QString withoutFormatCharacters(const QString& typed) {
@@ -23,7 +25,8 @@ bool isUserAtHost(const QString& handle) {
 }
 
 QString unusable(const QString& typed, const QString& client, const QString& forms) {
-    return QStringLiteral("%1 is not an address that %2 can take calls from. Type it as %3.")
+    return QCoreApplication::translate(
+               "CallerAddress", "%1 is not an address that %2 can take calls from. Type it as %3.")
         .arg(LinkError::quoted(typed.trimmed()), client, forms);
 }
 

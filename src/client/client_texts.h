@@ -3,14 +3,11 @@
 #include <QString>
 
 // The program's texts that name the calling client, such as "&Attach to Skype",
-// are written once, for the desktop API's client. With another client they name
-// that one instead: one rule, here.
+// are translated with a place for the name ("&Attach to %1") and get the name of
+// the client in use put in; no translation writes a client's name.
 namespace ClientTexts {
 
 // The name the texts give the desktop API's client.
 inline const QString DesktopApiName = QStringLiteral("Skype");
-
-// `text` naming the client `clientName`: unchanged for the desktop API's client.
-QString named(const QString& text, const QString& clientName);
 
 } // namespace ClientTexts

@@ -1,9 +1,9 @@
 #include "contact_browser.h"
 
-#include "platform/message_box.h"
-#include "platform/run_time_error.h"
 #include "client/automation.h"
 #include "client/shown_names.h"
+#include "platform/message_box.h"
+#include "platform/run_time_error.h"
 
 #include <QDate>
 #include <QLocale>
@@ -52,7 +52,9 @@ void ContactBrowser::showSelected(ContactDetailsView& view) {
     try {
         const QString handle = m_contacts.text();
         if (!m_oSkype)
-            throw RunTimeError(91, QStringLiteral("Object variable not set"));
+            throw RunTimeError(
+                91, UiText("RunTimeError",
+                           QT_TRANSLATE_NOOP("RunTimeError", "Object variable not set")));
         const SkypeUserPtr user = m_oSkype->user(handle);
         // Nothing of the contact shown before stays beside the new one's details.
         for (int i = 0; i < ContactDetailCount; ++i)
@@ -63,9 +65,10 @@ void ContactBrowser::showSelected(ContactDetailsView& view) {
         }
         view.bringToFront();
     } catch (const RunTimeError& e) {
-        m_messages.show(e.description(), MsgBoxStyle::Exclamation, QStringLiteral("Error"));
+        m_messages.show(e.shown(), MsgBoxStyle::Exclamation,
+                        QCoreApplication::translate("ContactBrowser", "Error"));
     } catch (const std::exception& e) {
         m_messages.show(QString::fromLocal8Bit(e.what()), MsgBoxStyle::Exclamation,
-                        QStringLiteral("Error"));
+                        QCoreApplication::translate("ContactBrowser", "Error"));
     }
 }

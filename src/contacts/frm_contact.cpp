@@ -4,6 +4,7 @@
 #include "platform/form_style.h"
 #include "platform/units.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
@@ -25,16 +26,17 @@ struct Row {
 
 // The rows of "Contact Details :", top to bottom.
 constexpr std::array<Row, ContactDetailCount> Rows = {{
-    {360, "Full Name:", "txtIDFullName", ContactDetail::FullName},
-    {720, "Sex:", "txtIDSex", ContactDetail::Sex},
-    {1080, "Birthday:", "txtIDBirthday", ContactDetail::Birthday},
-    {1440, "Mobile #:", "txtIDMobile", ContactDetail::PhoneMobile},
-    {1800, "Home #:", "txtIDHome", ContactDetail::PhoneHome},
-    {2160, "Office #:", "txtIDOffice", ContactDetail::PhoneOffice},
-    {2520, "Country:", "txtIDCountry", ContactDetail::Country},
-    {2880, "City:", "txtIDCity", ContactDetail::City},
-    {3240, "About:", "txtIDAbout", ContactDetail::About},
-    {4560, "Display Name:", "txtIDDisplayName", ContactDetail::DisplayName},
+    {360, QT_TRANSLATE_NOOP("frmContact", "Full Name:"), "txtIDFullName", ContactDetail::FullName},
+    {720, QT_TRANSLATE_NOOP("frmContact", "Sex:"), "txtIDSex", ContactDetail::Sex},
+    {1080, QT_TRANSLATE_NOOP("frmContact", "Birthday:"), "txtIDBirthday", ContactDetail::Birthday},
+    {1440, QT_TRANSLATE_NOOP("frmContact", "Mobile #:"), "txtIDMobile", ContactDetail::PhoneMobile},
+    {1800, QT_TRANSLATE_NOOP("frmContact", "Home #:"), "txtIDHome", ContactDetail::PhoneHome},
+    {2160, QT_TRANSLATE_NOOP("frmContact", "Office #:"), "txtIDOffice", ContactDetail::PhoneOffice},
+    {2520, QT_TRANSLATE_NOOP("frmContact", "Country:"), "txtIDCountry", ContactDetail::Country},
+    {2880, QT_TRANSLATE_NOOP("frmContact", "City:"), "txtIDCity", ContactDetail::City},
+    {3240, QT_TRANSLATE_NOOP("frmContact", "About:"), "txtIDAbout", ContactDetail::About},
+    {4560, QT_TRANSLATE_NOOP("frmContact", "Display Name:"), "txtIDDisplayName",
+     ContactDetail::DisplayName},
 }};
 
 // Keyboard order through the boxes (the labels and frames take no focus).
@@ -53,16 +55,16 @@ frmContact::frmContact(MessageBoxService& messages, ErrorReport& errors,
                        AutomationFactory& automation, QWidget* parent)
     : MdiChildForm(parent), m_errors(errors), m_browser(messages, automation) {
     setObjectName(QStringLiteral("frmContact"));
-    setWindowTitle(QStringLiteral("Contact Details"));
+    setWindowTitle(tr("Contact Details"));
     setFont(FormStyle::windowFont());
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
     setClientSizeTwips(7815, 5175);
 
-    QGroupBox* frame3 = FormStyle::makeFrame(this, "Frame3", QStringLiteral("Contact Details :"),
-                                             3720, 0, 3975, 5055);
+    QGroupBox* frame3 =
+        FormStyle::makeFrame(this, "Frame3", tr("Contact Details :"), 3720, 0, 3975, 5055);
     // Labels first, so that each box lies over the wide label beside it.
     for (const Row& row : Rows) {
-        auto* label = new QLabel(QString::fromUtf8(row.caption), frame3);
+        auto* label = new QLabel(tr(row.caption), frame3);
         label->setGeometry(Units::twipsRect(120, row.top, 1695, 255));
         FormStyle::usePlainStyle(label, this);
     }
@@ -85,12 +87,12 @@ frmContact::frmContact(MessageBoxService& messages, ErrorReport& errors,
         m_boxes[static_cast<std::size_t>(row.detail)] = box;
     }
 
-    QGroupBox* frame1 = FormStyle::makeFrame(this, "Frame1", QStringLiteral("Contact Lists (ID) :"),
-                                             120, 0, 3375, 5055);
+    QGroupBox* frame1 =
+        FormStyle::makeFrame(this, "Frame1", tr("Contact Lists (ID) :"), 120, 0, 3375, 5055);
     m_list = new QListView(frame1);
     m_list->setObjectName(QStringLiteral("lstContacts"));
     m_list->setGeometry(Units::twipsRect(120, 360, 3135, 4545));
-    m_list->setToolTip(QStringLiteral("Double click on User ID to get details."));
+    m_list->setToolTip(tr("Double click on User ID to get details."));
     FormStyle::usePlainStyle(m_list, this);
     m_browser.contactList().bindView(m_list);
     // A double-click anywhere in the list, on an item or not, as the list's own.

@@ -1,25 +1,21 @@
 #include "auto_answer_list_editor.h"
 
+#include "client/automation.h"
+#include "client/shown_names.h"
 #include "list_file.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
-#include "client/automation.h"
-#include "client/shown_names.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
-const QString AutoAnswerListEditor::NoContactSelected =
-    QStringLiteral("Please select a contact to add to your auto-answer list");
-const QString AutoAnswerListEditor::NoEntrySelected =
-    QStringLiteral("Please select a contact to remove from your auto-answer list");
-const QString AutoAnswerListEditor::Saved =
-    QStringLiteral("Your chosen list has been saved successfully.");
-const QString AutoAnswerListEditor::ListFull =
-    QStringLiteral("Your auto-answer list is full: it holds at most %1 entries. Remove an "
-                   "entry before you add another one.")
-        .arg(ListBox::MaxItems);
-const QString AutoAnswerListEditor::NoAddressTyped =
-    QStringLiteral("Please type the address of the caller to add to your auto-answer list");
+namespace {
+
+QString editorText(const char* text) {
+    return QCoreApplication::translate("AutoAnswerListEditor", text);
+}
+
+} // namespace
 
 AutoAnswerListEditor::AutoAnswerListEditor(MessageBoxService& messages,
                                            AutomationFactory& automation, QString programDir,
@@ -57,7 +53,7 @@ void AutoAnswerListEditor::load() {
 void AutoAnswerListEditor::add() {
     const QString handle = m_contacts.text();
     if (handle.isEmpty()) {
-        m_messages.show(NoContactSelected, MsgBoxStyle::Information, Product::name);
+        m_messages.show(editorText(NoContactSelected), MsgBoxStyle::Information, Product::name);
         return;
     }
     append(handle);
@@ -69,7 +65,7 @@ bool AutoAnswerListEditor::takesAddresses() const {
 
 bool AutoAnswerListEditor::addAddress(const QString& typed) {
     if (typed.trimmed().isEmpty()) {
-        m_messages.show(NoAddressTyped, MsgBoxStyle::Information, Product::name);
+        m_messages.show(editorText(NoAddressTyped), MsgBoxStyle::Information, Product::name);
         return false;
     }
     if (!takesAddresses())
@@ -84,7 +80,8 @@ bool AutoAnswerListEditor::addAddress(const QString& typed) {
 
 bool AutoAnswerListEditor::append(const QString& handle) {
     if (m_answers.listCount() >= ListBox::MaxItems) {
-        m_messages.show(ListFull, MsgBoxStyle::Exclamation, Product::name);
+        m_messages.show(editorText(ListFull).arg(ListBox::MaxItems), MsgBoxStyle::Exclamation,
+                        Product::name);
         return false;
     }
     m_answers.addItem(handle);
@@ -94,7 +91,7 @@ bool AutoAnswerListEditor::append(const QString& handle) {
 
 void AutoAnswerListEditor::remove() {
     if (m_answers.text().isEmpty()) {
-        m_messages.show(NoEntrySelected, MsgBoxStyle::Information, Product::name);
+        m_messages.show(editorText(NoEntrySelected), MsgBoxStyle::Information, Product::name);
         return;
     }
     m_answers.removeItem(m_answers.listIndex());
@@ -106,5 +103,5 @@ void AutoAnswerListEditor::save() {
     // directory that cannot be made shows up as the save's own failure.
     QDir().mkpath(m_programDir);
     m_encoding = ListFile::writeFrom(m_answers, listPath(), m_encoding);
-    m_messages.show(Saved, MsgBoxStyle::Information, Product::name);
+    m_messages.show(editorText(Saved), MsgBoxStyle::Information, Product::name);
 }

@@ -3,6 +3,7 @@
 #include "list_file.h"
 #include "platform/list_box.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -17,11 +18,21 @@ class MessageBoxService;
 // what it already did done.
 class AutoAnswerListEditor {
 public:
-    static const QString NoContactSelected;
-    static const QString NoEntrySelected;
-    static const QString Saved;
-    static const QString ListFull;
-    static const QString NoAddressTyped;
+    // The boxes' texts, in English; a box shows them in the user's language.
+    static constexpr const char* NoContactSelected = QT_TRANSLATE_NOOP(
+        "AutoAnswerListEditor", "Please select a contact to add to your auto-answer list");
+    static constexpr const char* NoEntrySelected = QT_TRANSLATE_NOOP(
+        "AutoAnswerListEditor", "Please select a contact to remove from your auto-answer list");
+    static constexpr const char* Saved =
+        QT_TRANSLATE_NOOP("AutoAnswerListEditor", "Your chosen list has been saved successfully.");
+    // %1: the most entries a list holds.
+    static constexpr const char* ListFull =
+        QT_TRANSLATE_NOOP("AutoAnswerListEditor",
+                          "Your auto-answer list is full: it holds at most %1 entries. Remove an "
+                          "entry before you add another one.");
+    static constexpr const char* NoAddressTyped =
+        QT_TRANSLATE_NOOP("AutoAnswerListEditor",
+                          "Please type the address of the caller to add to your auto-answer list");
 
     AutoAnswerListEditor(MessageBoxService& messages, AutomationFactory& automation,
                          QString programDir, QString fileName);

@@ -29,28 +29,26 @@ AutoAnswerListForm::AutoAnswerListForm(const AutoAnswerListLayout& layout,
     setWindowIcon(QIcon(QStringLiteral(":/pellorin/icon.png")));
     setClientSizeTwips(layout.widthTwips, layout.heightTwips);
 
-    QGroupBox* frame1 = FormStyle::makeFrame(this, "Frame1", QStringLiteral("Contact Lists (ID) :"),
-                                             120, 120, 3375, 3495);
+    QGroupBox* frame1 =
+        FormStyle::makeFrame(this, "Frame1", tr("Contact Lists (ID) :"), 120, 120, 3375, 3495);
     m_lstContacts =
         makeList(frame1, QStringLiteral("lstContacts"), m_editor.contactList(), layout.listToolTip);
 
-    makeButton("CmdAdd", QStringLiteral("&Add >>"), 240, &AutoAnswerListForm::CmdAdd_Click);
-    makeButton("CmdRemove", QStringLiteral("<< &Remove"), 720,
-               &AutoAnswerListForm::CmdRemove_Click);
-    makeButton("CmdSave", QStringLiteral("&Save List"), 1200, &AutoAnswerListForm::CmdSave_Click);
+    makeButton("CmdAdd", tr("&Add >>"), 240, &AutoAnswerListForm::CmdAdd_Click);
+    makeButton("CmdRemove", tr("<< &Remove"), 720, &AutoAnswerListForm::CmdRemove_Click);
+    makeButton("CmdSave", tr("&Save List"), 1200, &AutoAnswerListForm::CmdSave_Click);
 
-    QGroupBox* frame2 = FormStyle::makeFrame(
-        this, "Frame2", QStringLiteral("Your Auto-Answer Lists :"), 4680, 120, 3375, 3495);
+    QGroupBox* frame2 =
+        FormStyle::makeFrame(this, "Frame2", tr("Your Auto-Answer Lists :"), 4680, 120, 3375, 3495);
     makeList(frame2, layout.listName, m_editor.answerList(), layout.listToolTip);
 
     // Its top lies 15 twips above the bottom edge: the options are out of sight.
-    QGroupBox* frame4 = FormStyle::makeFrame(
-        this, "Frame4", QStringLiteral("Your Auto-Answer Options:"), 120, 3720, 5535, 1215);
+    QGroupBox* frame4 = FormStyle::makeFrame(this, "Frame4", tr("Your Auto-Answer Options:"), 120,
+                                             3720, 5535, 1215);
     m_chkAutoAnswerInc =
-        makeOption(frame4, "chkAutoAnswerInc", QStringLiteral("Auto answer incoming calls"), 360);
-    m_chkAutoAnswerIncWithVid =
-        makeOption(frame4, "chkAutoAnswerIncWithVid",
-                   QStringLiteral("Auto answer incoming calls with video"), 720);
+        makeOption(frame4, "chkAutoAnswerInc", tr("Auto answer incoming calls"), 360);
+    m_chkAutoAnswerIncWithVid = makeOption(frame4, "chkAutoAnswerIncWithVid",
+                                           tr("Auto answer incoming calls with video"), 720);
     (layout.answerWithVideo ? m_chkAutoAnswerIncWithVid : m_chkAutoAnswerInc)->setChecked(true);
 
     applyTabOrder(layout.tabOrder);
@@ -109,11 +107,11 @@ void AutoAnswerListForm::showAddressControls(bool shown) {
         m_txtAddress->setObjectName(QStringLiteral("txtAddress"));
         m_txtAddress->setGeometry(
             Units::twipsRect(120, 360 + ContactListHeight - AddressRowHeight + 75, 3135, 285));
-        m_txtAddress->setPlaceholderText(QStringLiteral("Address of a caller not listed"));
-        m_txtAddress->setToolTip(QStringLiteral(
-            "Type the address of a caller who is not among your contacts (user@host)."));
+        m_txtAddress->setPlaceholderText(tr("Address of a caller not listed"));
+        m_txtAddress->setToolTip(
+            tr("Type the address of a caller who is not among your contacts (user@host)."));
         FormStyle::usePlainStyle(m_txtAddress, this);
-        m_cmdAddAddress = makeButton("CmdAddAddress", QStringLiteral("A&ddress >>"), 3075,
+        m_cmdAddAddress = makeButton("CmdAddAddress", tr("A&ddress >>"), 3075,
                                      &AutoAnswerListForm::CmdAddAddress_Click);
         connect(m_txtAddress, &QLineEdit::returnPressed, m_cmdAddAddress, &QPushButton::click);
         setTabOrder(m_lstContacts, m_txtAddress);

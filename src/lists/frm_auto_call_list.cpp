@@ -5,7 +5,7 @@
 namespace {
 AutoAnswerListLayout callsLayout() {
     return {
-        QStringLiteral("Calls Auto Answer List"),
+        frmAutoCallList::tr("Calls Auto Answer List"),
         8175,
         3735,
         ListFile::CallsFileName,
@@ -15,7 +15,7 @@ AutoAnswerListLayout callsLayout() {
          QStringLiteral("CmdRemove"), QStringLiteral("Frame2"), QStringLiteral("LstCallAutoAnswer"),
          QStringLiteral("CmdSave"), QStringLiteral("Frame4"),
          QStringLiteral("chkAutoAnswerIncWithVid"), QStringLiteral("chkAutoAnswerInc")},
-        QStringLiteral("Double click on User ID to get details."),
+        frmAutoCallList::tr("Double click on User ID to get details."),
     };
 }
 } // namespace

@@ -5,7 +5,7 @@
 namespace {
 AutoAnswerListLayout videoCallsLayout() {
     return {
-        QStringLiteral("Video Calls Auto-Answer List"),
+        frmAutoVideoCallList::tr("Video Calls Auto-Answer List"),
         8145,
         3735,
         ListFile::VideoCallsFileName,

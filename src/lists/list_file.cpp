@@ -204,16 +204,19 @@ int numberFor(QFileDevice::FileError error) {
 }
 
 [[noreturn]] void cannotRead(const QString& path, int number, const QString& reason) {
-    throw RunTimeError(number,
-                       QStringLiteral("The list file \"%1\" exists but cannot be read (%2). "
-                                      "The list was not loaded.")
-                           .arg(path, reason));
+    throw RunTimeError(
+        number, UiText("ListFile", QT_TRANSLATE_NOOP(
+                                       "ListFile", "The list file \"%1\" exists but cannot be read "
+                                                   "(%2). The list was not loaded."))
+                    .arg(path, reason));
 }
 
 [[noreturn]] void cannotSave(const QString& path, int number, const QString& reason) {
-    throw RunTimeError(number, QStringLiteral("The list could not be saved to \"%1\" (%2). "
-                                              "The file was left as it was.")
-                                   .arg(path, reason));
+    throw RunTimeError(
+        number, UiText("ListFile",
+                       QT_TRANSLATE_NOOP("ListFile", "The list could not be saved to \"%1\" (%2). "
+                                                     "The file was left as it was."))
+                    .arg(path, reason));
 }
 
 int numberForErrno(int error) {
@@ -410,9 +413,10 @@ Encoding writeFrom(const ListBox& list, const QString& path, Encoding encoding) 
 }
 
 QString truncatedNotice(const QString& path) {
-    return QStringLiteral("The list file \"%1\" holds more than %2 entries, the most a list can "
-                          "hold. Only the first %2 were loaded; the rest were not loaded, and "
-                          "saving this list will leave them out of the file.")
+    return QCoreApplication::translate(
+               "ListFile", "The list file \"%1\" holds more than %2 entries, the most a list can "
+                           "hold. Only the first %2 were loaded; the rest were not loaded, and "
+                           "saving this list will leave them out of the file.")
         .arg(path)
         .arg(MaxEntries);
 }

@@ -4,12 +4,13 @@
 #include "product.h"
 #include "run_time_error.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 QString runTimeErrorText(const RunTimeError& error) {
-    return QStringLiteral("Run-time error '%1':\r\n\r\n%2")
+    return QCoreApplication::translate("ErrorReport", "Run-time error '%1':\r\n\r\n%2")
         .arg(error.number())
-        .arg(error.description());
+        .arg(error.shown());
 }
 
 ErrorReport::ErrorReport(MessageBoxService& boxes) : m_boxes(boxes) {}
@@ -24,12 +25,14 @@ void ErrorReport::report(const RunTimeError& error) {
     qWarning().noquote() << "Run-time error" << error.number() << error.description();
     if (m_open && m_open->isOpen()) {
         ++m_more;
-        m_open->setText(m_text +
+        m_open->setText(m_text + QStringLiteral("\r\n\r\n") +
                         (m_more == 1
-                             ? QStringLiteral("\r\n\r\n1 more failure happened while this box "
-                                              "was open; the log lists it.")
-                             : QStringLiteral("\r\n\r\n%1 more failures happened while this box "
-                                              "was open; the log lists them.")
+                             ? QCoreApplication::translate("ErrorReport",
+                                                           "1 more failure happened while this box "
+                                                           "was open; the log lists it.")
+                             : QCoreApplication::translate("ErrorReport",
+                                                           "%1 more failures happened while this "
+                                                           "box was open; the log lists them.")
                                    .arg(m_more)));
         return;
     }

@@ -26,8 +26,10 @@ protected:
 };
 
 [[noreturn]] void invalidIndex(int index) {
-    throw RunTimeError(InvalidPropertyValue,
-                       QStringLiteral("Invalid property value (list index %1)").arg(index));
+    throw RunTimeError(
+        InvalidPropertyValue,
+        UiText("ListBox", QT_TRANSLATE_NOOP("ListBox", "Invalid property value (list index %1)"))
+            .arg(index));
 }
 } // namespace
 
@@ -77,7 +79,9 @@ void ListBox::addItem(const QString& text) {
     if (row >= MaxItems)
         throw RunTimeError(
             ErrorNumber::ListFull,
-            QStringLiteral("The list is full: it holds at most %1 entries.").arg(MaxItems));
+            UiText("ListBox",
+                   QT_TRANSLATE_NOOP("ListBox", "The list is full: it holds at most %1 entries."))
+                .arg(MaxItems));
     m_model.insertRows(row, 1);
     m_model.setData(m_model.index(row), text);
     emit changed();

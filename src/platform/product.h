@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the program's version information records about it.
@@ -8,5 +9,7 @@ inline const QString name = QStringLiteral("Pellorin");
 inline const QString caption = QStringLiteral("Pellorin v0.2b");
 inline const QString fileVersion = QStringLiteral("0.0.0.2");
 inline const QString homePage = QStringLiteral("https://pellorin.example/");
-inline const QString trayTip = QStringLiteral("Pellorin - The Auto Answer Tool");
+// In the user's language: QCoreApplication::translate("Product", trayTip).
+inline constexpr const char* trayTip =
+    QT_TRANSLATE_NOOP("Product", "Pellorin - The Auto Answer Tool");
 } // namespace Product

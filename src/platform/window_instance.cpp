@@ -69,8 +69,10 @@ MdiChildForm& WindowInstanceBase::reachForm() {
     // not handed out half loaded.
     if (m_loading)
         throw RunTimeError(ErrorNumber::Internal,
-                           QStringLiteral("The window is still loading; try again when it has "
-                                          "opened."));
+                           UiText("WindowInstance",
+                                  QT_TRANSLATE_NOOP("WindowInstance",
+                                                    "The window is still loading; try again when "
+                                                    "it has opened.")));
     if (m_form)
         return *m_form;
 
@@ -105,8 +107,11 @@ MdiChildForm& WindowInstanceBase::reachForm() {
     }
     m_loading = false;
     if (!m_form) // deleted while it was loading (its main window went)
-        throw RunTimeError(ErrorNumber::Internal,
-                           QStringLiteral("The window was closed while it was loading."));
+        throw RunTimeError(
+            ErrorNumber::Internal,
+            UiText("WindowInstance",
+                   QT_TRANSLATE_NOOP("WindowInstance",
+                                     "The window was closed while it was loading.")));
     sub->setLoading(false);
     sub->setWindowTitle(raw->windowTitle());
     sub->adjustSize();

@@ -162,7 +162,8 @@ private slots:
         form.answerList().setListIndex(5);
         form.contactList().setListIndex(0);
         form.CmdAdd_Click();
-        QCOMPARE(m_boxes->texts(), QStringList{AutoAnswerListEditor::ListFull});
+        QCOMPARE(m_boxes->texts(),
+                 QStringList{QString(AutoAnswerListEditor::ListFull).arg(ListBox::MaxItems)});
         QCOMPARE(m_boxes->shown[0].style, 48);
         QCOMPARE(form.answerList().items(), full);
         QCOMPARE(form.answerList().listIndex(), 5);

@@ -4,6 +4,8 @@
 #include "client/caller_address.h"
 #include "ctrl_protocol.h"
 
+#include <QCoreApplication>
+
 QList<SkypeUserPtr> BaresipAutomation::friends() {
     const QList<CtrlProtocol::Contact> contacts = session()->contacts();
     QList<SkypeUserPtr> users;
@@ -22,9 +24,10 @@ TypedAddress BaresipAutomation::callerAddress(const QString& typed) {
     const QString handle =
         CtrlProtocol::handleFromUri(CallerAddress::withoutFormatCharacters(typed));
     if (!CallerAddress::isUserAtHost(handle))
-        return {QString(),
-                CallerAddress::unusable(typed, QStringLiteral("baresip"),
-                                        QStringLiteral("user@host, with the port when the caller "
+        return {QString(), CallerAddress::unusable(typed, QStringLiteral("baresip"),
+                                                   QCoreApplication::translate(
+                                                       "CallerAddress",
+                                                       "user@host, with the port when the caller "
                                                        "has one (sip:alice@192.0.2.7:5072, say)"))};
     return {handle, QString()};
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLocale>
+#include <QTranslator>
+
+// The program's texts, and Qt's own (the Yes and No of a question, the standard
+// dialogs), in the language of a locale: by default the one the desktop gives
+// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them). English, and the C
+// locale, need nothing loaded: the texts are written in English.
+class Translations {
+public:
+    Translations() = default;
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+    ~Translations();
+
+    // Installs the translations for `locale`, in place of those installed before.
+    // A language without a translation keeps the English texts.
+    void install(const QLocale& locale = QLocale::system());
+
+    // The languages the program is translated into, as the .qm files name them.
+    static QStringList languages();
+
+private:
+    void remove();
+
+    QTranslator m_program;
+    QTranslator m_qt;
+    bool m_installed = false;
+};
