@@ -1,148 +1,150 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 verbunden</translation>
     </message>
     <message>
         <source>Attaching to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit %1 wird hergestellt...</translation>
     </message>
     <message>
         <source>Not attached: %1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden: %1 läuft nicht</translation>
     </message>
     <message>
         <source>Not attached: %1 refused; asking again at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden: %1 hat abgelehnt; neue Anfrage um %2</translation>
     </message>
     <message>
         <source>Not attached: %1 refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden: %1 hat abgelehnt</translation>
     </message>
     <message>
         <source>Not attached</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
 </context>
 <context>
     <name>Attachment</name>
     <message>
         <source>Please start your %1 client first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte starten Sie zuerst Ihren %1-Client.</translation>
     </message>
     <message>
         <source>Pellorin has successfully attached itself to your %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin wurde erfolgreich mit Ihrem %1-Client verbunden.</translation>
     </message>
     <message>
         <source>An error has occured: <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fehler ist aufgetreten: <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Unfortunately, Pellorin could not attached itself to your %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin konnte leider keine Verbindung mit Ihrem %1-Client herstellen.</translation>
     </message>
 </context>
 <context>
     <name>AutoAnswerListEditor</name>
     <message>
         <source>Please select a contact to add to your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Kontakt aus, der zu Ihrer Liste für automatisches Annehmen hinzugefügt werden soll</translation>
     </message>
     <message>
         <source>Please select a contact to remove from your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Kontakt aus, der aus Ihrer Liste für automatisches Annehmen entfernt werden soll</translation>
     </message>
     <message>
         <source>Your chosen list has been saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Liste wurde erfolgreich gespeichert.</translation>
     </message>
     <message>
         <source>Your auto-answer list is full: it holds at most %1 entries. Remove an entry before you add another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Liste für automatisches Annehmen ist voll: Sie fasst höchstens %1 Einträge. Entfernen Sie einen Eintrag, bevor Sie einen weiteren hinzufügen.</translation>
     </message>
     <message>
         <source>Please type the address of the caller to add to your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Adresse des Anrufers ein, der zu Ihrer Liste für automatisches Annehmen hinzugefügt werden soll</translation>
     </message>
 </context>
 <context>
     <name>AutoAnswerListForm</name>
     <message>
         <source>Contact Lists (ID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktlisten (ID):</translation>
     </message>
     <message>
         <source>&amp;Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen &gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; &amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;speichern</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Annahmelisten:</translation>
     </message>
     <message>
         <source>Your Auto-Answer Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Optionen für automatisches Annehmen:</translation>
     </message>
     <message>
         <source>Auto answer incoming calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehende Anrufe automatisch annehmen</translation>
     </message>
     <message>
         <source>Auto answer incoming calls with video</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehende Anrufe automatisch mit Video annehmen</translation>
     </message>
     <message>
         <source>Address of a caller not listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse eines nicht aufgeführten Anrufers</translation>
     </message>
     <message>
         <source>Type the address of a caller who is not among your contacts (user@host).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Adresse eines Anrufers ein, der nicht unter Ihren Kontakten ist (benutzer@host).</translation>
     </message>
     <message>
         <source>A&amp;ddress &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dresse &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Anruf-Client nimmt keine eingegebenen Adressen an.</translation>
     </message>
     <message>
         <source>user@host, with the port when the caller has one (sip:alice@192.0.2.7:5072, say)</source>
-        <translation type="unfinished"></translation>
+        <translation>benutzer@host, mit dem Port, wenn der Anrufer einen hat (etwa sip:alice@192.0.2.7:5072)</translation>
     </message>
     <message>
         <source>%1 is not an address that %2 can take calls from. Type it as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Adresse, von der %2 Anrufe annehmen kann. Geben Sie sie so ein: %3.</translation>
     </message>
     <message>
         <source>a Jami ID (40 digits and letters a to f), or as the address of a SIP caller, user@host (sip:alice@192.0.2.7:5072, say)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jami-ID (40 Ziffern und Buchstaben von a bis f) oder als Adresse eines SIP-Anrufers, benutzer@host (etwa sip:alice@192.0.2.7:5072)</translation>
     </message>
 </context>
 <context>
     <name>ContactBrowser</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -151,293 +153,347 @@
         <source>Run-time error &apos;%1&apos;:<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeitfehler &apos;%1&apos;:<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>1 more failure happened while this box was open; the log lists it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Während dieses Fenster offen war, ist ein weiterer Fehler aufgetreten; das Protokoll führt ihn auf.</translation>
     </message>
     <message>
         <source>%1 more failures happened while this box was open; the log lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Während dieses Fenster offen war, sind %1 weitere Fehler aufgetreten; das Protokoll führt sie auf.</translation>
+    </message>
+</context>
+<context>
+    <name>LinkError</name>
+    <message>
+        <source>baresip&apos;s control socket at %1 cannot be reached: %2</source>
+        <translation>Der Steuer-Socket von baresip unter %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>Nothing listens on baresip&apos;s control socket at %1: baresip is not running there, or its ctrl_tcp module is not loaded.</source>
+        <translation>Am Steuer-Socket von baresip unter %1 lauscht nichts: baresip läuft dort nicht, oder sein Modul ctrl_tcp ist nicht geladen.</translation>
+    </message>
+    <message>
+        <source>The connection to baresip at %1 has closed (%2). Give the attach command again to connect again.</source>
+        <translation>Die Verbindung zu baresip unter %1 wurde geschlossen (%2). Wählen Sie erneut „Verbinden“, um die Verbindung wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>baresip&apos;s control socket at %1 did not take the connection within %2.</source>
+        <translation>Der Steuer-Socket von baresip unter %1 hat die Verbindung nicht innerhalb von %2 angenommen.</translation>
+    </message>
+    <message>
+        <source>The calling client is not running.</source>
+        <translation>Der Anruf-Client läuft nicht.</translation>
+    </message>
+    <message>
+        <source>The calling client has not answered the attach request within %1. When it is answered, Pellorin will tell you.</source>
+        <translation>Der Anruf-Client hat die Verbindungsanfrage nicht innerhalb von %1 beantwortet. Sobald sie beantwortet ist, meldet sich Pellorin.</translation>
+    </message>
+    <message>
+        <source>The calling client did not allow Pellorin to use it.</source>
+        <translation>Der Anruf-Client hat Pellorin die Nutzung nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Nobody is signed in to the calling client.</source>
+        <translation>Im Anruf-Client ist niemand angemeldet.</translation>
+    </message>
+    <message>
+        <source>The calling client has not allowed Pellorin to use it within %1.</source>
+        <translation>Der Anruf-Client hat Pellorin die Nutzung nicht innerhalb von %1 erlaubt.</translation>
+    </message>
+    <message>
+        <source>The calling client quit while Pellorin was attaching to it.</source>
+        <translation>Der Anruf-Client wurde beendet, während Pellorin sich mit ihm verband.</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) is not running on the session bus: nothing owns the name cx.ring.Ring. Start Jami first.</source>
+        <translation>Der Jami-Dienst (jamid) läuft nicht auf dem Sitzungsbus: Niemand besitzt den Namen cx.ring.Ring. Starten Sie zuerst Jami.</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
     </message>
 </context>
 <context>
     <name>ListBox</name>
     <message>
         <source>Invalid property value (list index %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässiger Eigenschaftswert (Listenindex %1)</translation>
     </message>
     <message>
         <source>The list is full: it holds at most %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste ist voll: Sie fasst höchstens %1 Einträge.</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>The list file &quot;%1&quot; exists but cannot be read (%2). The list was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Listendatei „%1“ ist vorhanden, kann aber nicht gelesen werden (%2). Die Liste wurde nicht geladen.</translation>
     </message>
     <message>
         <source>The list could not be saved to &quot;%1&quot; (%2). The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste konnte nicht in „%1“ gespeichert werden (%2). Die Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Listendatei „%1“ enthält mehr als %2 Einträge, mehr als eine Liste fassen kann. Nur die ersten %2 wurden geladen; die übrigen nicht, und beim Speichern dieser Liste fehlen sie in der Datei.</translation>
     </message>
 </context>
 <context>
     <name>Product</name>
     <message>
         <source>Pellorin - The Auto Answer Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin - Das Werkzeug für automatisches Annehmen</translation>
     </message>
 </context>
 <context>
     <name>RunTimeError</name>
     <message>
         <source>Object variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektvariable nicht festgelegt</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektvariable oder With-Blockvariable nicht festgelegt</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässiger Eigenschaftswert</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
         <source>There is already a control with the name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits ein Steuerelement mit dem Namen &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Control &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerelement &apos;%1&apos; nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Pellorin could not save its settings in %1; they hold until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin konnte seine Einstellungen nicht in %1 speichern; sie gelten, bis Pellorin beendet wird.</translation>
     </message>
 </context>
 <context>
     <name>WindowInstance</name>
     <message>
         <source>The window is still loading; try again when it has opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster wird noch geladen; versuchen Sie es erneut, wenn es geöffnet ist.</translation>
     </message>
     <message>
         <source>The window was closed while it was loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster wurde geschlossen, während es geladen wurde.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>by Tolvane</source>
-        <translation type="unfinished"></translation>
+        <translation>von Tolvane</translation>
     </message>
     <message>
         <source>This is a beta release and distributed as as-is. </source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine Betaversion und wird ohne Gewähr bereitgestellt. </translation>
     </message>
     <message>
         <source>Tolvane is neither responsible nor liable for any damage done to your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane übernimmt keine Verantwortung und keine Haftung für Schäden an Ihrem Computer.</translation>
     </message>
 </context>
 <context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe automatisch annehmen – Liste</translation>
     </message>
     <message>
         <source>Double click on User ID to get details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf eine Benutzer-ID, um Details zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>frmAutoVideoCallList</name>
     <message>
         <source>Video Calls Auto-Answer List</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoanrufe automatisch annehmen – Liste</translation>
     </message>
 </context>
 <context>
     <name>frmContact</name>
     <message>
         <source>Full Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag:</translation>
     </message>
     <message>
         <source>Mobile #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobil:</translation>
     </message>
     <message>
         <source>Home #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Privat:</translation>
     </message>
     <message>
         <source>Office #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Büro:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Land:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadt:</translation>
     </message>
     <message>
         <source>About:</source>
-        <translation type="unfinished"></translation>
+        <translation>Über mich:</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename:</translation>
     </message>
     <message>
         <source>Contact Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktdetails</translation>
     </message>
     <message>
         <source>Contact Details :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktdetails:</translation>
     </message>
     <message>
         <source>Contact Lists (ID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktlisten (ID):</translation>
     </message>
     <message>
         <source>Double click on User ID to get details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf eine Benutzer-ID, um Details zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen</translation>
     </message>
     <message>
         <source>Calls List</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufliste</translation>
     </message>
     <message>
         <source>Video Calls List</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoanrufliste</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Show Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo anzeigen</translation>
     </message>
     <message>
         <source>Hide Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo ausblenden</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Minimize to Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Infobereich minimieren</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Pellorin Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin-Webseite</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Calling Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf-Client</translation>
     </message>
     <message>
         <source>baresip Control Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Steueradresse von baresip...</translation>
     </message>
     <message>
         <source>Attach Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch verbinden</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Anmeldung starten</translation>
     </message>
     <message>
         <source>&amp;Attach to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 &amp;verbinden</translation>
     </message>
     <message>
         <source>%1 Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Kontakte</translation>
     </message>
     <message>
         <source>baresip Control Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Steueradresse von baresip</translation>
     </message>
     <message>
         <source>Where baresip&apos;s control socket (its ctrl_tcp module) listens, HOST:PORT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo der Steuer-Socket von baresip (sein Modul ctrl_tcp) lauscht, HOST:PORT:</translation>
     </message>
     <message>
         <source>Please attach Pellorin to your %1 client first before using any features,<byte value="xd"/>
 by clicking on File &gt; Attach to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte verbinden Sie Pellorin zuerst mit Ihrem %1-Client, bevor Sie eine Funktion nutzen,<byte value="xd"/>
+über Datei &gt; Mit %1 verbinden</translation>
     </message>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung hat keinen Infobereich für das Symbol von Pellorin, daher bleibt das Fenster offen.</translation>
     </message>
 </context>
 </TS>

@@ -1,148 +1,150 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="es_ES">
+<TS version="2.1" language="es">
 <context>
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado a %1</translation>
     </message>
     <message>
         <source>Attaching to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con %1...</translation>
     </message>
     <message>
         <source>Not attached: %1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión: %1 no se está ejecutando</translation>
     </message>
     <message>
         <source>Not attached: %1 refused; asking again at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión: %1 lo ha rechazado; se volverá a pedir a las %2</translation>
     </message>
     <message>
         <source>Not attached: %1 refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión: %1 lo ha rechazado</translation>
     </message>
     <message>
         <source>Not attached</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
 </context>
 <context>
     <name>Attachment</name>
     <message>
         <source>Please start your %1 client first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicie primero su cliente de %1.</translation>
     </message>
     <message>
         <source>Pellorin has successfully attached itself to your %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin se ha conectado correctamente a su cliente de %1.</translation>
     </message>
     <message>
         <source>An error has occured: <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error: <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Unfortunately, Pellorin could not attached itself to your %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamentablemente, Pellorin no ha podido conectarse a su cliente de %1.</translation>
     </message>
 </context>
 <context>
     <name>AutoAnswerListEditor</name>
     <message>
         <source>Please select a contact to add to your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un contacto para añadirlo a su lista de respuesta automática</translation>
     </message>
     <message>
         <source>Please select a contact to remove from your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un contacto para quitarlo de su lista de respuesta automática</translation>
     </message>
     <message>
         <source>Your chosen list has been saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista elegida se ha guardado correctamente.</translation>
     </message>
     <message>
         <source>Your auto-answer list is full: it holds at most %1 entries. Remove an entry before you add another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su lista de respuesta automática está llena: admite como máximo %1 entradas. Quite una entrada antes de añadir otra.</translation>
     </message>
     <message>
         <source>Please type the address of the caller to add to your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la dirección del llamante que quiere añadir a su lista de respuesta automática</translation>
     </message>
 </context>
 <context>
     <name>AutoAnswerListForm</name>
     <message>
         <source>Contact Lists (ID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de contactos (ID):</translation>
     </message>
     <message>
         <source>&amp;Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir &gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; &amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar lista</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus listas de respuesta automática:</translation>
     </message>
     <message>
         <source>Your Auto-Answer Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus opciones de respuesta automática:</translation>
     </message>
     <message>
         <source>Auto answer incoming calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Responder automáticamente a las llamadas entrantes</translation>
     </message>
     <message>
         <source>Auto answer incoming calls with video</source>
-        <translation type="unfinished"></translation>
+        <translation>Responder automáticamente a las llamadas entrantes con vídeo</translation>
     </message>
     <message>
         <source>Address of a caller not listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de un llamante que no está en la lista</translation>
     </message>
     <message>
         <source>Type the address of a caller who is not among your contacts (user@host).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la dirección de un llamante que no está entre sus contactos (usuario@host).</translation>
     </message>
     <message>
         <source>A&amp;ddress &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cliente de llamadas no admite direcciones escritas.</translation>
     </message>
     <message>
         <source>user@host, with the port when the caller has one (sip:alice@192.0.2.7:5072, say)</source>
-        <translation type="unfinished"></translation>
+        <translation>usuario@host, con el puerto si el llamante tiene uno (por ejemplo, sip:alice@192.0.2.7:5072)</translation>
     </message>
     <message>
         <source>%1 is not an address that %2 can take calls from. Type it as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una dirección desde la que %2 pueda recibir llamadas. Escríbala como %3.</translation>
     </message>
     <message>
         <source>a Jami ID (40 digits and letters a to f), or as the address of a SIP caller, user@host (sip:alice@192.0.2.7:5072, say)</source>
-        <translation type="unfinished"></translation>
+        <translation>un ID de Jami (40 dígitos y letras de la a a la f), o como la dirección de un llamante SIP, usuario@host (por ejemplo, sip:alice@192.0.2.7:5072)</translation>
     </message>
 </context>
 <context>
     <name>ContactBrowser</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -151,293 +153,347 @@
         <source>Run-time error &apos;%1&apos;:<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido el error &apos;%1&apos; en tiempo de ejecución:<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>1 more failure happened while this box was open; the log lists it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido otro error mientras este cuadro estaba abierto; el registro lo recoge.</translation>
     </message>
     <message>
         <source>%1 more failures happened while this box was open; the log lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han producido %1 errores más mientras este cuadro estaba abierto; el registro los recoge.</translation>
+    </message>
+</context>
+<context>
+    <name>LinkError</name>
+    <message>
+        <source>baresip&apos;s control socket at %1 cannot be reached: %2</source>
+        <translation>No se puede acceder al socket de control de baresip en %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing listens on baresip&apos;s control socket at %1: baresip is not running there, or its ctrl_tcp module is not loaded.</source>
+        <translation>Nada escucha en el socket de control de baresip en %1: baresip no se está ejecutando allí o su módulo ctrl_tcp no está cargado.</translation>
+    </message>
+    <message>
+        <source>The connection to baresip at %1 has closed (%2). Give the attach command again to connect again.</source>
+        <translation>La conexión con baresip en %1 se ha cerrado (%2). Vuelva a dar la orden de conectar para conectarse de nuevo.</translation>
+    </message>
+    <message>
+        <source>baresip&apos;s control socket at %1 did not take the connection within %2.</source>
+        <translation>El socket de control de baresip en %1 no ha aceptado la conexión en %2.</translation>
+    </message>
+    <message>
+        <source>The calling client is not running.</source>
+        <translation>El cliente de llamadas no se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>The calling client has not answered the attach request within %1. When it is answered, Pellorin will tell you.</source>
+        <translation>El cliente de llamadas no ha respondido a la solicitud de conexión en %1. Pellorin le avisará cuando responda.</translation>
+    </message>
+    <message>
+        <source>The calling client did not allow Pellorin to use it.</source>
+        <translation>El cliente de llamadas no ha permitido que Pellorin lo use.</translation>
+    </message>
+    <message>
+        <source>Nobody is signed in to the calling client.</source>
+        <translation>No hay nadie con la sesión iniciada en el cliente de llamadas.</translation>
+    </message>
+    <message>
+        <source>The calling client has not allowed Pellorin to use it within %1.</source>
+        <translation>El cliente de llamadas no ha permitido que Pellorin lo use en %1.</translation>
+    </message>
+    <message>
+        <source>The calling client quit while Pellorin was attaching to it.</source>
+        <translation>El cliente de llamadas se ha cerrado mientras Pellorin se conectaba a él.</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) is not running on the session bus: nothing owns the name cx.ring.Ring. Start Jami first.</source>
+        <translation>El demonio de Jami (jamid) no se está ejecutando en el bus de sesión: nadie tiene el nombre cx.ring.Ring. Inicie primero Jami.</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
     </message>
 </context>
 <context>
     <name>ListBox</name>
     <message>
         <source>Invalid property value (list index %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la propiedad no válido (índice de lista %1)</translation>
     </message>
     <message>
         <source>The list is full: it holds at most %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista está llena: admite como máximo %1 entradas.</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>The list file &quot;%1&quot; exists but cannot be read (%2). The list was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de lista «%1» existe pero no se puede leer (%2). La lista no se ha cargado.</translation>
     </message>
     <message>
         <source>The list could not be saved to &quot;%1&quot; (%2). The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la lista en «%1» (%2). El archivo no se ha modificado.</translation>
     </message>
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de lista «%1» contiene más de %2 entradas, el máximo que admite una lista. Solo se han cargado las %2 primeras; el resto no, y al guardar esta lista quedarán fuera del archivo.</translation>
     </message>
 </context>
 <context>
     <name>Product</name>
     <message>
         <source>Pellorin - The Auto Answer Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin - La herramienta de respuesta automática</translation>
     </message>
 </context>
 <context>
     <name>RunTimeError</name>
     <message>
         <source>Object variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable de objeto no establecida</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable de objeto o bloque With no establecido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la propiedad no válido</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>There is already a control with the name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un control con el nombre &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Control &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el control &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Pellorin could not save its settings in %1; they hold until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin no ha podido guardar su configuración en %1; se mantendrá hasta que se cierre.</translation>
     </message>
 </context>
 <context>
     <name>WindowInstance</name>
     <message>
         <source>The window is still loading; try again when it has opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana aún se está cargando; inténtelo de nuevo cuando se haya abierto.</translation>
     </message>
     <message>
         <source>The window was closed while it was loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana se ha cerrado mientras se cargaba.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>by Tolvane</source>
-        <translation type="unfinished"></translation>
+        <translation>por Tolvane</translation>
     </message>
     <message>
         <source>This is a beta release and distributed as as-is. </source>
-        <translation type="unfinished"></translation>
+        <translation>Esta es una versión beta y se distribuye tal cual. </translation>
     </message>
     <message>
         <source>Tolvane is neither responsible nor liable for any damage done to your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane no se hace responsable de ningún daño causado a su equipo.</translation>
     </message>
 </context>
 <context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de respuesta automática de llamadas</translation>
     </message>
     <message>
         <source>Double click on User ID to get details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en un ID de usuario para ver los detalles.</translation>
     </message>
 </context>
 <context>
     <name>frmAutoVideoCallList</name>
     <message>
         <source>Video Calls Auto-Answer List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de respuesta automática de videollamadas</translation>
     </message>
 </context>
 <context>
     <name>frmContact</name>
     <message>
         <source>Full Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre completo:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños:</translation>
     </message>
     <message>
         <source>Mobile #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Móvil:</translation>
     </message>
     <message>
         <source>Home #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa:</translation>
     </message>
     <message>
         <source>Office #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oficina:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad:</translation>
     </message>
     <message>
         <source>About:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de:</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre para mostrar:</translation>
     </message>
     <message>
         <source>Contact Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles del contacto</translation>
     </message>
     <message>
         <source>Contact Details :</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles del contacto:</translation>
     </message>
     <message>
         <source>Contact Lists (ID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de contactos (ID):</translation>
     </message>
     <message>
         <source>Double click on User ID to get details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en un ID de usuario para ver los detalles.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Calls List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de llamadas</translation>
     </message>
     <message>
         <source>Video Calls List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de videollamadas</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Show Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar logotipo</translation>
     </message>
     <message>
         <source>Hide Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar logotipo</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Minimize to Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar a la bandeja del sistema</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Pellorin Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web de Pellorin</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Calling Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente de llamadas</translation>
     </message>
     <message>
         <source>baresip Control Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de control de baresip...</translation>
     </message>
     <message>
         <source>Attach Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar automáticamente</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar al iniciar sesión</translation>
     </message>
     <message>
         <source>&amp;Attach to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conectar con %1</translation>
     </message>
     <message>
         <source>%1 Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactos de %1</translation>
     </message>
     <message>
         <source>baresip Control Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de control de baresip</translation>
     </message>
     <message>
         <source>Where baresip&apos;s control socket (its ctrl_tcp module) listens, HOST:PORT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde escucha el socket de control de baresip (su módulo ctrl_tcp), HOST:PUERTO:</translation>
     </message>
     <message>
         <source>Please attach Pellorin to your %1 client first before using any features,<byte value="xd"/>
 by clicking on File &gt; Attach to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte primero Pellorin con su cliente de %1 antes de usar cualquier función,<byte value="xd"/>
+haciendo clic en Archivo &gt; Conectar con %1</translation>
     </message>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no tiene un área de notificación donde poner el icono de Pellorin, así que la ventana sigue abierta.</translation>
     </message>
 </context>
 </TS>

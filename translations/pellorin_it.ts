@@ -1,148 +1,150 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="it_IT">
+<TS version="2.1" language="it">
 <context>
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegato a %1</translation>
     </message>
     <message>
         <source>Attaching to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento a %1...</translation>
     </message>
     <message>
         <source>Not attached: %1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Non collegato: %1 non è in esecuzione</translation>
     </message>
     <message>
         <source>Not attached: %1 refused; asking again at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Non collegato: %1 ha rifiutato; nuova richiesta alle %2</translation>
     </message>
     <message>
         <source>Not attached: %1 refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Non collegato: %1 ha rifiutato</translation>
     </message>
     <message>
         <source>Not attached</source>
-        <translation type="unfinished"></translation>
+        <translation>Non collegato</translation>
     </message>
 </context>
 <context>
     <name>Attachment</name>
     <message>
         <source>Please start your %1 client first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviare prima il client %1.</translation>
     </message>
     <message>
         <source>Pellorin has successfully attached itself to your %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin si è collegato correttamente al client %1.</translation>
     </message>
     <message>
         <source>An error has occured: <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore: <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Unfortunately, Pellorin could not attached itself to your %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Purtroppo Pellorin non è riuscito a collegarsi al client %1.</translation>
     </message>
 </context>
 <context>
     <name>AutoAnswerListEditor</name>
     <message>
         <source>Please select a contact to add to your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un contatto da aggiungere all&apos;elenco di risposta automatica</translation>
     </message>
     <message>
         <source>Please select a contact to remove from your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un contatto da rimuovere dall&apos;elenco di risposta automatica</translation>
     </message>
     <message>
         <source>Your chosen list has been saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco scelto è stato salvato correttamente.</translation>
     </message>
     <message>
         <source>Your auto-answer list is full: it holds at most %1 entries. Remove an entry before you add another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco di risposta automatica è pieno: contiene al massimo %1 voci. Rimuovere una voce prima di aggiungerne un&apos;altra.</translation>
     </message>
     <message>
         <source>Please type the address of the caller to add to your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare l&apos;indirizzo del chiamante da aggiungere all&apos;elenco di risposta automatica</translation>
     </message>
 </context>
 <context>
     <name>AutoAnswerListForm</name>
     <message>
         <source>Contact Lists (ID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi contatti (ID):</translation>
     </message>
     <message>
         <source>&amp;Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi &gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; &amp;Rimuovi</translation>
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva elenco</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>
-        <translation type="unfinished"></translation>
+        <translation>I tuoi elenchi di risposta automatica:</translation>
     </message>
     <message>
         <source>Your Auto-Answer Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tue opzioni di risposta automatica:</translation>
     </message>
     <message>
         <source>Auto answer incoming calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Rispondi automaticamente alle chiamate in arrivo</translation>
     </message>
     <message>
         <source>Auto answer incoming calls with video</source>
-        <translation type="unfinished"></translation>
+        <translation>Rispondi automaticamente alle chiamate in arrivo con il video</translation>
     </message>
     <message>
         <source>Address of a caller not listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo di un chiamante non in elenco</translation>
     </message>
     <message>
         <source>Type the address of a caller who is not among your contacts (user@host).</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare l&apos;indirizzo di un chiamante che non è tra i tuoi contatti (utente@host).</translation>
     </message>
     <message>
         <source>A&amp;ddress &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dirizzo &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo client di chiamata non accetta indirizzi digitati.</translation>
     </message>
     <message>
         <source>user@host, with the port when the caller has one (sip:alice@192.0.2.7:5072, say)</source>
-        <translation type="unfinished"></translation>
+        <translation>utente@host, con la porta se il chiamante ne ha una (ad esempio sip:alice@192.0.2.7:5072)</translation>
     </message>
     <message>
         <source>%1 is not an address that %2 can take calls from. Type it as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un indirizzo da cui %2 può ricevere chiamate. Digitarlo come %3.</translation>
     </message>
     <message>
         <source>a Jami ID (40 digits and letters a to f), or as the address of a SIP caller, user@host (sip:alice@192.0.2.7:5072, say)</source>
-        <translation type="unfinished"></translation>
+        <translation>un ID Jami (40 cifre e lettere dalla a alla f), oppure come indirizzo di un chiamante SIP, utente@host (ad esempio sip:alice@192.0.2.7:5072)</translation>
     </message>
 </context>
 <context>
     <name>ContactBrowser</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
@@ -151,293 +153,347 @@
         <source>Run-time error &apos;%1&apos;:<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di run-time &apos;%1&apos;:<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>1 more failure happened while this box was open; the log lists it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un altro errore mentre questa finestra era aperta; il registro lo riporta.</translation>
     </message>
     <message>
         <source>%1 more failures happened while this box was open; the log lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si sono verificati altri %1 errori mentre questa finestra era aperta; il registro li riporta.</translation>
+    </message>
+</context>
+<context>
+    <name>LinkError</name>
+    <message>
+        <source>baresip&apos;s control socket at %1 cannot be reached: %2</source>
+        <translation>Il socket di controllo di baresip su %1 non è raggiungibile: %2</translation>
+    </message>
+    <message>
+        <source>Nothing listens on baresip&apos;s control socket at %1: baresip is not running there, or its ctrl_tcp module is not loaded.</source>
+        <translation>Nessuno è in ascolto sul socket di controllo di baresip su %1: baresip non è in esecuzione lì oppure il suo modulo ctrl_tcp non è caricato.</translation>
+    </message>
+    <message>
+        <source>The connection to baresip at %1 has closed (%2). Give the attach command again to connect again.</source>
+        <translation>La connessione a baresip su %1 si è chiusa (%2). Ripetere il comando di collegamento per ricollegarsi.</translation>
+    </message>
+    <message>
+        <source>baresip&apos;s control socket at %1 did not take the connection within %2.</source>
+        <translation>Il socket di controllo di baresip su %1 non ha accettato la connessione entro %2.</translation>
+    </message>
+    <message>
+        <source>The calling client is not running.</source>
+        <translation>Il client di chiamata non è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The calling client has not answered the attach request within %1. When it is answered, Pellorin will tell you.</source>
+        <translation>Il client di chiamata non ha risposto alla richiesta di collegamento entro %1. Pellorin ti avviserà quando riceverà una risposta.</translation>
+    </message>
+    <message>
+        <source>The calling client did not allow Pellorin to use it.</source>
+        <translation>Il client di chiamata non ha consentito a Pellorin di usarlo.</translation>
+    </message>
+    <message>
+        <source>Nobody is signed in to the calling client.</source>
+        <translation>Nessuno ha effettuato l&apos;accesso al client di chiamata.</translation>
+    </message>
+    <message>
+        <source>The calling client has not allowed Pellorin to use it within %1.</source>
+        <translation>Il client di chiamata non ha consentito a Pellorin di usarlo entro %1.</translation>
+    </message>
+    <message>
+        <source>The calling client quit while Pellorin was attaching to it.</source>
+        <translation>Il client di chiamata è stato chiuso mentre Pellorin si collegava.</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) is not running on the session bus: nothing owns the name cx.ring.Ring. Start Jami first.</source>
+        <translation>Il demone di Jami (jamid) non è in esecuzione sul bus di sessione: nessuno possiede il nome cx.ring.Ring. Avviare prima Jami.</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
     </message>
 </context>
 <context>
     <name>ListBox</name>
     <message>
         <source>Invalid property value (list index %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di proprietà non valido (indice di elenco %1)</translation>
     </message>
     <message>
         <source>The list is full: it holds at most %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco è pieno: contiene al massimo %1 voci.</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>The list file &quot;%1&quot; exists but cannot be read (%2). The list was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di elenco &quot;%1&quot; esiste ma non può essere letto (%2). L&apos;elenco non è stato caricato.</translation>
     </message>
     <message>
         <source>The list could not be saved to &quot;%1&quot; (%2). The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;elenco in &quot;%1&quot; (%2). Il file non è stato modificato.</translation>
     </message>
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di elenco &quot;%1&quot; contiene più di %2 voci, il massimo che un elenco può contenere. Sono state caricate solo le prime %2; le altre no, e salvando questo elenco verranno escluse dal file.</translation>
     </message>
 </context>
 <context>
     <name>Product</name>
     <message>
         <source>Pellorin - The Auto Answer Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin - Lo strumento di risposta automatica</translation>
     </message>
 </context>
 <context>
     <name>RunTimeError</name>
     <message>
         <source>Object variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variabile oggetto non impostata</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variabile oggetto o variabile del blocco With non impostata</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di proprietà non valido</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria esaurita</translation>
     </message>
     <message>
         <source>There is already a control with the name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già un controllo con il nome &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Control &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo &apos;%1&apos; non trovato</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Pellorin could not save its settings in %1; they hold until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin non è riuscito a salvare le impostazioni in %1; restano valide fino alla chiusura.</translation>
     </message>
 </context>
 <context>
     <name>WindowInstance</name>
     <message>
         <source>The window is still loading; try again when it has opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra è ancora in caricamento; riprovare quando si sarà aperta.</translation>
     </message>
     <message>
         <source>The window was closed while it was loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra è stata chiusa durante il caricamento.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>by Tolvane</source>
-        <translation type="unfinished"></translation>
+        <translation>di Tolvane</translation>
     </message>
     <message>
         <source>This is a beta release and distributed as as-is. </source>
-        <translation type="unfinished"></translation>
+        <translation>Questa è una versione beta, distribuita così com&apos;è. </translation>
     </message>
     <message>
         <source>Tolvane is neither responsible nor liable for any damage done to your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane non è responsabile di alcun danno causato al computer.</translation>
     </message>
 </context>
 <context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco di risposta automatica alle chiamate</translation>
     </message>
     <message>
         <source>Double click on User ID to get details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare doppio clic su un ID utente per vederne i dettagli.</translation>
     </message>
 </context>
 <context>
     <name>frmAutoVideoCallList</name>
     <message>
         <source>Video Calls Auto-Answer List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco di risposta automatica alle videochiamate</translation>
     </message>
 </context>
 <context>
     <name>frmContact</name>
     <message>
         <source>Full Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome completo:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesso:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanno:</translation>
     </message>
     <message>
         <source>Mobile #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellulare:</translation>
     </message>
     <message>
         <source>Home #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa:</translation>
     </message>
     <message>
         <source>Office #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ufficio:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paese:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Città:</translation>
     </message>
     <message>
         <source>About:</source>
-        <translation type="unfinished"></translation>
+        <translation>Info:</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome visualizzato:</translation>
     </message>
     <message>
         <source>Contact Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli contatto</translation>
     </message>
     <message>
         <source>Contact Details :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli contatto:</translation>
     </message>
     <message>
         <source>Contact Lists (ID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi contatti (ID):</translation>
     </message>
     <message>
         <source>Double click on User ID to get details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare doppio clic su un ID utente per vederne i dettagli.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi</translation>
     </message>
     <message>
         <source>Calls List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco chiamate</translation>
     </message>
     <message>
         <source>Video Calls List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco videochiamate</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Show Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra logo</translation>
     </message>
     <message>
         <source>Hide Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi logo</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza</translation>
     </message>
     <message>
         <source>Minimize to Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci nell&apos;area di notifica</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Pellorin Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web di Pellorin</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Calling Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Client di chiamata</translation>
     </message>
     <message>
         <source>baresip Control Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo di controllo di baresip...</translation>
     </message>
     <message>
         <source>Attach Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Collega automaticamente</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia all&apos;accesso</translation>
     </message>
     <message>
         <source>&amp;Attach to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Collega a %1</translation>
     </message>
     <message>
         <source>%1 Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatti %1</translation>
     </message>
     <message>
         <source>baresip Control Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo di controllo di baresip</translation>
     </message>
     <message>
         <source>Where baresip&apos;s control socket (its ctrl_tcp module) listens, HOST:PORT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove è in ascolto il socket di controllo di baresip (il suo modulo ctrl_tcp), HOST:PORTA:</translation>
     </message>
     <message>
         <source>Please attach Pellorin to your %1 client first before using any features,<byte value="xd"/>
 by clicking on File &gt; Attach to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegare Pellorin al client %1 prima di usarne le funzioni,<byte value="xd"/>
+facendo clic su File &gt; Collega a %1</translation>
     </message>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo desktop non ha un&apos;area di notifica in cui mettere l&apos;icona di Pellorin, quindi la finestra resta aperta.</translation>
     </message>
 </context>
 </TS>

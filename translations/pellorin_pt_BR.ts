@@ -5,144 +5,146 @@
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado ao %1</translation>
     </message>
     <message>
         <source>Attaching to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando ao %1...</translation>
     </message>
     <message>
         <source>Not attached: %1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Não conectado: o %1 não está em execução</translation>
     </message>
     <message>
         <source>Not attached: %1 refused; asking again at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não conectado: o %1 recusou; nova tentativa às %2</translation>
     </message>
     <message>
         <source>Not attached: %1 refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Não conectado: o %1 recusou</translation>
     </message>
     <message>
         <source>Not attached</source>
-        <translation type="unfinished"></translation>
+        <translation>Não conectado</translation>
     </message>
 </context>
 <context>
     <name>Attachment</name>
     <message>
         <source>Please start your %1 client first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicie primeiro o seu cliente %1.</translation>
     </message>
     <message>
         <source>Pellorin has successfully attached itself to your %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Pellorin foi conectado ao seu cliente %1 com sucesso.</translation>
     </message>
     <message>
         <source>An error has occured: <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro: <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Unfortunately, Pellorin could not attached itself to your %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Infelizmente, o Pellorin não conseguiu se conectar ao seu cliente %1.</translation>
     </message>
 </context>
 <context>
     <name>AutoAnswerListEditor</name>
     <message>
         <source>Please select a contact to add to your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um contato para adicionar à sua lista de atendimento automático</translation>
     </message>
     <message>
         <source>Please select a contact to remove from your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um contato para remover da sua lista de atendimento automático</translation>
     </message>
     <message>
         <source>Your chosen list has been saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista escolhida foi salva com sucesso.</translation>
     </message>
     <message>
         <source>Your auto-answer list is full: it holds at most %1 entries. Remove an entry before you add another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua lista de atendimento automático está cheia: ela comporta no máximo %1 entradas. Remova uma entrada antes de adicionar outra.</translation>
     </message>
     <message>
         <source>Please type the address of the caller to add to your auto-answer list</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o endereço de quem liga para adicioná-lo à sua lista de atendimento automático</translation>
     </message>
 </context>
 <context>
     <name>AutoAnswerListForm</name>
     <message>
         <source>Contact Lists (ID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de contatos (ID):</translation>
     </message>
     <message>
         <source>&amp;Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar &gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; &amp;Remover</translation>
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar lista</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas listas de atendimento automático:</translation>
     </message>
     <message>
         <source>Your Auto-Answer Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas opções de atendimento automático:</translation>
     </message>
     <message>
         <source>Auto answer incoming calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Atender automaticamente as chamadas recebidas</translation>
     </message>
     <message>
         <source>Auto answer incoming calls with video</source>
-        <translation type="unfinished"></translation>
+        <translation>Atender automaticamente as chamadas recebidas com vídeo</translation>
     </message>
     <message>
         <source>Address of a caller not listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de quem liga e não está na lista</translation>
     </message>
     <message>
         <source>Type the address of a caller who is not among your contacts (user@host).</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o endereço de alguém que não está entre os seus contatos (usuario@host).</translation>
     </message>
     <message>
         <source>A&amp;ddress &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endereço &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cliente de chamadas não aceita endereços digitados.</translation>
     </message>
     <message>
         <source>user@host, with the port when the caller has one (sip:alice@192.0.2.7:5072, say)</source>
-        <translation type="unfinished"></translation>
+        <translation>usuario@host, com a porta quando quem liga tiver uma (por exemplo, sip:alice@192.0.2.7:5072)</translation>
     </message>
     <message>
         <source>%1 is not an address that %2 can take calls from. Type it as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um endereço do qual o %2 possa receber chamadas. Digite-o como %3.</translation>
     </message>
     <message>
         <source>a Jami ID (40 digits and letters a to f), or as the address of a SIP caller, user@host (sip:alice@192.0.2.7:5072, say)</source>
-        <translation type="unfinished"></translation>
+        <translation>um ID do Jami (40 dígitos e letras de a a f) ou como o endereço de quem liga por SIP, usuario@host (por exemplo, sip:alice@192.0.2.7:5072)</translation>
     </message>
 </context>
 <context>
     <name>ContactBrowser</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
 </context>
 <context>
@@ -151,293 +153,347 @@
         <source>Run-time error &apos;%1&apos;:<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro em tempo de execução &apos;%1&apos;:<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>1 more failure happened while this box was open; the log lists it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu mais uma falha enquanto esta caixa estava aberta; o registro a lista.</translation>
     </message>
     <message>
         <source>%1 more failures happened while this box was open; the log lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreram mais %1 falhas enquanto esta caixa estava aberta; o registro as lista.</translation>
+    </message>
+</context>
+<context>
+    <name>LinkError</name>
+    <message>
+        <source>baresip&apos;s control socket at %1 cannot be reached: %2</source>
+        <translation>O soquete de controle do baresip em %1 não pode ser acessado: %2</translation>
+    </message>
+    <message>
+        <source>Nothing listens on baresip&apos;s control socket at %1: baresip is not running there, or its ctrl_tcp module is not loaded.</source>
+        <translation>Nada escuta no soquete de controle do baresip em %1: o baresip não está em execução nele ou o módulo ctrl_tcp não está carregado.</translation>
+    </message>
+    <message>
+        <source>The connection to baresip at %1 has closed (%2). Give the attach command again to connect again.</source>
+        <translation>A conexão com o baresip em %1 foi fechada (%2). Use o comando de conectar de novo para se reconectar.</translation>
+    </message>
+    <message>
+        <source>baresip&apos;s control socket at %1 did not take the connection within %2.</source>
+        <translation>O soquete de controle do baresip em %1 não aceitou a conexão em %2.</translation>
+    </message>
+    <message>
+        <source>The calling client is not running.</source>
+        <translation>O cliente de chamadas não está em execução.</translation>
+    </message>
+    <message>
+        <source>The calling client has not answered the attach request within %1. When it is answered, Pellorin will tell you.</source>
+        <translation>O cliente de chamadas não respondeu ao pedido de conexão em %1. O Pellorin avisará quando houver resposta.</translation>
+    </message>
+    <message>
+        <source>The calling client did not allow Pellorin to use it.</source>
+        <translation>O cliente de chamadas não permitiu que o Pellorin o usasse.</translation>
+    </message>
+    <message>
+        <source>Nobody is signed in to the calling client.</source>
+        <translation>Ninguém está conectado ao cliente de chamadas.</translation>
+    </message>
+    <message>
+        <source>The calling client has not allowed Pellorin to use it within %1.</source>
+        <translation>O cliente de chamadas não permitiu que o Pellorin o usasse em %1.</translation>
+    </message>
+    <message>
+        <source>The calling client quit while Pellorin was attaching to it.</source>
+        <translation>O cliente de chamadas foi fechado enquanto o Pellorin se conectava a ele.</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) is not running on the session bus: nothing owns the name cx.ring.Ring. Start Jami first.</source>
+        <translation>O daemon do Jami (jamid) não está em execução no barramento de sessão: ninguém possui o nome cx.ring.Ring. Inicie o Jami primeiro.</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
     </message>
 </context>
 <context>
     <name>ListBox</name>
     <message>
         <source>Invalid property value (list index %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de propriedade inválido (índice da lista %1)</translation>
     </message>
     <message>
         <source>The list is full: it holds at most %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista está cheia: ela comporta no máximo %1 entradas.</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>The list file &quot;%1&quot; exists but cannot be read (%2). The list was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de lista &quot;%1&quot; existe, mas não pode ser lido (%2). A lista não foi carregada.</translation>
     </message>
     <message>
         <source>The list could not be saved to &quot;%1&quot; (%2). The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a lista em &quot;%1&quot; (%2). O arquivo não foi alterado.</translation>
     </message>
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de lista &quot;%1&quot; contém mais de %2 entradas, o máximo que uma lista comporta. Só as primeiras %2 foram carregadas; as demais não, e salvar esta lista as deixará fora do arquivo.</translation>
     </message>
 </context>
 <context>
     <name>Product</name>
     <message>
         <source>Pellorin - The Auto Answer Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellorin - A ferramenta de atendimento automático</translation>
     </message>
 </context>
 <context>
     <name>RunTimeError</name>
     <message>
         <source>Object variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variável de objeto não definida</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variável de objeto ou variável do bloco With não definida</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Estouro</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de propriedade inválido</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente</translation>
     </message>
     <message>
         <source>There is already a control with the name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um controle com o nome &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Control &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle &apos;%1&apos; não encontrado</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Pellorin could not save its settings in %1; they hold until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Pellorin não conseguiu salvar as configurações em %1; elas valem até ele ser fechado.</translation>
     </message>
 </context>
 <context>
     <name>WindowInstance</name>
     <message>
         <source>The window is still loading; try again when it has opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela ainda está carregando; tente de novo quando ela abrir.</translation>
     </message>
     <message>
         <source>The window was closed while it was loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela foi fechada enquanto carregava.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>by Tolvane</source>
-        <translation type="unfinished"></translation>
+        <translation>por Tolvane</translation>
     </message>
     <message>
         <source>This is a beta release and distributed as as-is. </source>
-        <translation type="unfinished"></translation>
+        <translation>Esta é uma versão beta, distribuída no estado em que se encontra. </translation>
     </message>
     <message>
         <source>Tolvane is neither responsible nor liable for any damage done to your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>A Tolvane não se responsabiliza por nenhum dano causado ao seu computador.</translation>
     </message>
 </context>
 <context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de atendimento automático de chamadas</translation>
     </message>
     <message>
         <source>Double click on User ID to get details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique duas vezes em um ID de usuário para ver os detalhes.</translation>
     </message>
 </context>
 <context>
     <name>frmAutoVideoCallList</name>
     <message>
         <source>Video Calls Auto-Answer List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de atendimento automático de chamadas de vídeo</translation>
     </message>
 </context>
 <context>
     <name>frmContact</name>
     <message>
         <source>Full Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome completo:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aniversário:</translation>
     </message>
     <message>
         <source>Mobile #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Celular:</translation>
     </message>
     <message>
         <source>Home #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Residencial:</translation>
     </message>
     <message>
         <source>Office #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comercial:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cidade:</translation>
     </message>
     <message>
         <source>About:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre:</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de exibição:</translation>
     </message>
     <message>
         <source>Contact Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes do contato</translation>
     </message>
     <message>
         <source>Contact Details :</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes do contato:</translation>
     </message>
     <message>
         <source>Contact Lists (ID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de contatos (ID):</translation>
     </message>
     <message>
         <source>Double click on User ID to get details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique duas vezes em um ID de usuário para ver os detalhes.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Calls List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de chamadas</translation>
     </message>
     <message>
         <source>Video Calls List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de chamadas de vídeo</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Show Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar logotipo</translation>
     </message>
     <message>
         <source>Hide Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar logotipo</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir</translation>
     </message>
     <message>
         <source>Minimize to Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar para a bandeja</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Pellorin Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página do Pellorin</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Calling Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente de chamadas</translation>
     </message>
     <message>
         <source>baresip Control Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de controle do baresip...</translation>
     </message>
     <message>
         <source>Attach Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar automaticamente</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar com a sessão</translation>
     </message>
     <message>
         <source>&amp;Attach to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conectar ao %1</translation>
     </message>
     <message>
         <source>%1 Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatos do %1</translation>
     </message>
     <message>
         <source>baresip Control Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de controle do baresip</translation>
     </message>
     <message>
         <source>Where baresip&apos;s control socket (its ctrl_tcp module) listens, HOST:PORT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde o soquete de controle do baresip (o módulo ctrl_tcp) escuta, HOST:PORTA:</translation>
     </message>
     <message>
         <source>Please attach Pellorin to your %1 client first before using any features,<byte value="xd"/>
 by clicking on File &gt; Attach to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte o Pellorin ao seu cliente %1 antes de usar qualquer recurso,<byte value="xd"/>
+clicando em Arquivo &gt; Conectar ao %1</translation>
     </message>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta área de trabalho não tem uma área de notificação para o ícone do Pellorin, então a janela continua aberta.</translation>
     </message>
 </context>
 </TS>

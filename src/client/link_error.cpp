@@ -20,7 +20,12 @@ QString quoted(const QString& text) {
 }
 
 QString seconds(int ms) {
-    return QString::number(ms / 1000.0, 'g', 3) + QStringLiteral(" seconds");
+    return shownSeconds(ms).english();
+}
+
+UiText shownSeconds(int ms) {
+    return UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "%1 seconds"))
+        .arg(QString::number(ms / 1000.0, 'g', 3));
 }
 
 } // namespace LinkError

@@ -23,4 +23,6 @@ RunTimeError unreadableReply(const QString& command, const QString& reply);
 QString quoted(const QString& text);
 // A wait in words: "2.5 seconds".
 QString seconds(int ms);
+// The same in the user's language beside English, for a UiText.
+UiText shownSeconds(int ms);
 } // namespace LinkError

@@ -19,6 +19,13 @@ public:
     UiText arg(const QString& first, const QString& second) const {
         return {m_english.arg(first, second), m_shown.arg(first, second)};
     }
+    // A part that is itself translated goes into each copy in that copy's language.
+    UiText arg(const UiText& value) const {
+        return {m_english.arg(value.m_english), m_shown.arg(value.m_shown)};
+    }
+    UiText arg(const QString& first, const UiText& second) const {
+        return {m_english.arg(first, second.m_english), m_shown.arg(first, second.m_shown)};
+    }
 
     const QString& english() const { return m_english; }
     const QString& shown() const { return m_shown; }

@@ -14,6 +14,7 @@ Q_LOGGING_CATEGORY(lcBaresip, "pellorin.baresip", QtInfoMsg)
 
 using LinkError::quoted;
 using LinkError::seconds;
+using LinkError::shownSeconds;
 
 namespace {
 
@@ -68,7 +69,9 @@ BaresipSession::BaresipSession(std::unique_ptr<ControlSocket> socket, QString ho
         else
             connectFailed(RunTimeError(
                 LinkError::Failed,
-                QStringLiteral("baresip's control socket at %1 cannot be reached: %2")
+                UiText("LinkError",
+                       QT_TRANSLATE_NOOP("LinkError",
+                                         "baresip's control socket at %1 cannot be reached: %2"))
                     .arg(address(), why.isEmpty() ? QStringLiteral("connecting failed") : why)));
     });
     connect(m_socket.get(), &ControlSocket::received, this, &BaresipSession::onReceived);
@@ -90,18 +93,24 @@ QString BaresipSession::address() const {
 }
 
 RunTimeError BaresipSession::notRunning() const {
-    return RunTimeError(LinkError::NotRunning,
-                        QStringLiteral("Nothing listens on baresip's control socket at %1: "
-                                       "baresip is not running there, or its ctrl_tcp module is "
-                                       "not loaded.")
-                            .arg(address()));
+    return RunTimeError(
+        LinkError::NotRunning,
+        UiText("LinkError",
+               QT_TRANSLATE_NOOP("LinkError",
+                                 "Nothing listens on baresip's control socket at %1: "
+                                 "baresip is not running there, or its ctrl_tcp module is "
+                                 "not loaded."))
+            .arg(address()));
 }
 
 RunTimeError BaresipSession::lostError() const {
-    return RunTimeError(LinkError::ClientQuit,
-                        QStringLiteral("The connection to baresip at %1 has closed (%2). Give the "
-                                       "attach command again to connect again.")
-                            .arg(address(), m_lostReason));
+    return RunTimeError(
+        LinkError::ClientQuit,
+        UiText("LinkError",
+               QT_TRANSLATE_NOOP("LinkError",
+                                 "The connection to baresip at %1 has closed (%2). Give the "
+                                 "attach command again to connect again."))
+            .arg(address(), m_lostReason));
 }
 
 void BaresipSession::startConnecting() {
@@ -119,10 +128,12 @@ void BaresipSession::startConnecting() {
     m_socket->open(m_host, m_port);
     QTimer::singleShot(m_timeouts.connectMs, this, [this, attempt] {
         if (m_link == Link::Connecting && m_connectAttempt == attempt)
-            connectFailed(RunTimeError(LinkError::Timeout,
-                                       QStringLiteral("baresip's control socket at %1 did not "
-                                                      "take the connection within %2.")
-                                           .arg(address(), seconds(m_timeouts.connectMs))));
+            connectFailed(RunTimeError(
+                LinkError::Timeout,
+                UiText("LinkError",
+                       QT_TRANSLATE_NOOP("LinkError", "baresip's control socket at %1 did not "
+                                                      "take the connection within %2."))
+                    .arg(address(), shownSeconds(m_timeouts.connectMs))));
     });
 }
 
@@ -140,10 +151,12 @@ void BaresipSession::open() {
     // against a socket that says nothing at all.
     m_events.waitUntil([this] { return m_link != Link::Connecting; }, m_timeouts.connectMs + 1000);
     if (m_link == Link::Connecting)
-        connectFailed(RunTimeError(LinkError::Timeout,
-                                   QStringLiteral("baresip's control socket at %1 did not take "
-                                                  "the connection within %2.")
-                                       .arg(address(), seconds(m_timeouts.connectMs))));
+        connectFailed(RunTimeError(
+            LinkError::Timeout,
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError", "baresip's control socket at %1 did not take "
+                                                  "the connection within %2."))
+                .arg(address(), shownSeconds(m_timeouts.connectMs))));
     if (m_link == Link::Open)
         return;
     throw m_connectError ? *m_connectError : lostError();
@@ -226,10 +239,10 @@ void BaresipSession::sendProbe() {
     m_socket->write(CtrlProtocol::encodeCommand(QStringLiteral("listcalls"), {}, token));
     QTimer::singleShot(m_timeouts.commandMs, this, [this, token] {
         if (m_probeToken == token)
-            finishAttach(AttachStatus::NotAvailable,
-                         QStringLiteral("baresip did not answer %1 within %2.")
-                             .arg(quoted(QStringLiteral("listcalls")),
-                                  seconds(m_timeouts.commandMs)));
+            finishAttach(
+                AttachStatus::NotAvailable,
+                QStringLiteral("baresip did not answer %1 within %2.")
+                    .arg(quoted(QStringLiteral("listcalls")), seconds(m_timeouts.commandMs)));
     });
 }
 

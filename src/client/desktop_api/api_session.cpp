@@ -14,10 +14,12 @@ namespace {
 
 using LinkError::quoted;
 using LinkError::seconds;
+using LinkError::shownSeconds;
 
 RunTimeError notRunning() {
-    return RunTimeError(LinkError::NotRunning,
-                        QStringLiteral("The calling client is not running."));
+    return RunTimeError(
+        LinkError::NotRunning,
+        UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "The calling client is not running.")));
 }
 
 RunTimeError transportError(const ApiTransport::Reply& reply, const QString& what, int timeoutMs) {
@@ -84,11 +86,13 @@ void ApiSession::attach(Automation* object, int protocol, bool wait) {
     if (!outcome) {
         if (m_stage == Stage::Attached || m_stage == Stage::Detached)
             return; // replaced by a newer handshake, whose outcome arrives as events
-        throw RunTimeError(LinkError::Timeout,
-                           QStringLiteral("The calling client has not answered the attach "
-                                          "request within %1. When it is answered, Pellorin "
-                                          "will tell you.")
-                               .arg(seconds(m_timeouts.attachWaitMs)));
+        throw RunTimeError(
+            LinkError::Timeout,
+            UiText("LinkError", QT_TRANSLATE_NOOP(
+                                    "LinkError", "The calling client has not answered the attach "
+                                                 "request within %1. When it is answered, Pellorin "
+                                                 "will tell you."))
+                .arg(shownSeconds(m_timeouts.attachWaitMs)));
     }
     // Refusal is reported by its status event; a missing client is an error too.
     if (outcome->status == AttachStatus::NotAvailable && outcome->error)
@@ -158,15 +162,21 @@ void ApiSession::onNameReply(const ApiTransport::Reply& reply, int protocol) {
         return;
     }
     case ApiProtocol::NameAnswer::Refused:
-        finishHandshake(AttachStatus::Refused,
-                        RunTimeError(LinkError::Refused,
-                                     QStringLiteral("The calling client did not allow Pellorin "
-                                                    "to use it.")));
+        finishHandshake(
+            AttachStatus::Refused,
+            RunTimeError(
+                LinkError::Refused,
+                UiText("LinkError",
+                       QT_TRANSLATE_NOOP("LinkError", "The calling client did not allow Pellorin "
+                                                      "to use it."))));
         return;
     case ApiProtocol::NameAnswer::Offline:
-        finishHandshake(AttachStatus::NotAvailable,
-                        RunTimeError(LinkError::Offline,
-                                     QStringLiteral("Nobody is signed in to the calling client.")));
+        finishHandshake(
+            AttachStatus::NotAvailable,
+            RunTimeError(LinkError::Offline,
+                         UiText("LinkError",
+                                QT_TRANSLATE_NOOP("LinkError",
+                                                  "Nobody is signed in to the calling client."))));
         return;
     case ApiProtocol::NameAnswer::Malformed:
         if (const auto error = ApiProtocol::parseError(reply.text))
@@ -221,10 +231,13 @@ void ApiSession::ensureAttached() {
         return;
     if (outcome && outcome->error)
         throw *outcome->error;
-    throw RunTimeError(LinkError::Timeout,
-                       QStringLiteral("The calling client has not allowed Pellorin to use it "
-                                      "within %1.")
-                           .arg(seconds(m_timeouts.attachWaitMs)));
+    throw RunTimeError(
+        LinkError::Timeout,
+        UiText("LinkError",
+               QT_TRANSLATE_NOOP("LinkError",
+                                 "The calling client has not allowed Pellorin to use it "
+                                 "within %1."))
+            .arg(shownSeconds(m_timeouts.attachWaitMs)));
 }
 
 QString ApiSession::command(const QString& command) {
@@ -297,10 +310,13 @@ void ApiSession::onClientChanged(bool present) {
     m_stage = Stage::Detached;
     m_protocol = 0;
     if (before == Stage::Naming || before == Stage::Negotiating) {
-        finishHandshake(AttachStatus::NotAvailable,
-                        RunTimeError(LinkError::ClientQuit,
-                                     QStringLiteral("The calling client quit while Pellorin was "
-                                                    "attaching to it.")));
+        finishHandshake(
+            AttachStatus::NotAvailable,
+            RunTimeError(
+                LinkError::ClientQuit,
+                UiText("LinkError",
+                       QT_TRANSLATE_NOOP("LinkError", "The calling client quit while Pellorin was "
+                                                      "attaching to it."))));
         ++m_handshake; // a late answer of the old client no longer counts
     } else if (before == Stage::Attached) {
         // The client that they attached to is gone, whether or not another one

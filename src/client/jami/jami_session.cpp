@@ -108,9 +108,12 @@ JamiSession::JamiSession(std::unique_ptr<JamiBus> bus, JamiTimeouts timeouts, QS
 JamiSession::~JamiSession() = default;
 
 RunTimeError JamiSession::notRunning() const {
-    return RunTimeError(LinkError::NotRunning,
-                        QStringLiteral("Jami's daemon (jamid) is not running on the session bus: "
-                                       "nothing owns the name cx.ring.Ring. Start Jami first."));
+    return RunTimeError(
+        LinkError::NotRunning,
+        UiText("LinkError",
+               QT_TRANSLATE_NOOP("LinkError",
+                                 "Jami's daemon (jamid) is not running on the session bus: "
+                                 "nothing owns the name cx.ring.Ring. Start Jami first.")));
 }
 
 bool JamiSession::clientRunning() {
