@@ -12,8 +12,10 @@
 #include "fakes/file_bytes.h"
 #include "fakes/recorders.h"
 #include "fakes/recording_notification_icon.h"
+#include "fakes/scripted_running_clients.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -72,6 +74,12 @@ private slots:
     void textsNameTheClientInUse();
     void choosingAnotherClientAtRunTime();
     void attachAutomaticallyAndStartAtLogin();
+    void turningOnKeepsTheClientInUse_data();
+    void turningOnKeepsTheClientInUse();
+    void aStartWithNoneChosenSearchesUntilOneRuns();
+    void aChangeMadeWhileOneTakesEffectIsTheOneKept();
+    void startAtLoginFollowsTheEntry_data();
+    void startAtLoginFollowsTheEntry();
     void settingsThatCannotBeWrittenAreReportedOnce();
 
 private:
@@ -144,12 +152,17 @@ void PreferencesTest::choosingAnotherClientAtRunTime() {
     FakeClient& jami = m_fakes[size_t(Client::Jami)];
     desktop.attachOutcomes = jami.attachOutcomes = {{0}};
     Program program(m_fakes, Client::DesktopApi, /*autoAttachOption=*/true);
+    program.window->mnuCallOnlyAutoAnswerList_Click();
+    jami.takesAddresses = true;
     // The first try starts from the event loop, with the window shown.
     QTRY_VERIFY(program.attached() && program.attached() == desktop.created.back());
 
     // The old attachment goes; auto-attaching, the new client is attached at
-    // once; the record names it; the choice is saved.
+    // once; the record names it; the choice is saved; the open list takes the
+    // new client's typed addresses.
     program.item("mnuClientJami")->trigger();
+    QLineEdit* address = program.window->autoCallList().reach().txtAddress();
+    QVERIFY(address && !address->isHidden());
     QVERIFY(program.item("mnuClientJami")->isChecked());
     QTRY_VERIFY(desktop.created.back().isNull());
     QVERIFY(program.attached() && program.attached() == jami.created.back());
@@ -159,6 +172,8 @@ void PreferencesTest::choosingAnotherClientAtRunTime() {
     program.calls.add(AnsweredCall{"alice", "calls", "answered"});
     QVERIFY(FileBytes::get(program.calls.path()).contains("\tjami\talice\tcalls\tanswered\n"));
     QCOMPARE(Settings(Settings::defaultPath()).saved().client, Client::Jami);
+    program.item("mnuClientDesktopApi")->trigger();
+    QVERIFY(address->isHidden());
 }
 
 void PreferencesTest::attachAutomaticallyAndStartAtLogin() {
@@ -213,6 +228,118 @@ void PreferencesTest::attachAutomaticallyAndStartAtLogin() {
     QCOMPARE(FileBytes::get(entry), own);
     QVERIFY(program.item("mnuStartAtLogin")->isChecked());
     QCOMPARE(program.boxes.shown.back().style, MsgBoxStyle::Question);
+}
+
+void PreferencesTest::turningOnKeepsTheClientInUse_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("client");
+    QTest::newRow("Attach Automatically, Jami") << "mnuAttachAutomatically" << int(Client::Jami);
+    QTest::newRow("Start at Login, baresip") << "mnuStartAtLogin" << int(Client::Baresip);
+    QTest::newRow("Start at Login, desktop API") << "mnuStartAtLogin" << int(Client::DesktopApi);
+}
+
+void PreferencesTest::turningOnKeepsTheClientInUse() {
+    QFETCH(QString, item);
+    QFETCH(int, client);
+    // Found running at start: nothing saved until one of them is turned on.
+    Program program(m_fakes, Client(client));
+    program.item(item)->trigger();
+    const SavedSettings saved = Settings(Settings::defaultPath()).saved();
+    QCOMPARE(saved.client, Client(client));
+    QCOMPARE(saved.baresipControl.has_value(), Client(client) == Client::Baresip);
+}
+
+void PreferencesTest::aStartWithNoneChosenSearchesUntilOneRuns() {
+    FakeClient& jami = m_fakes[size_t(Client::Jami)];
+    jami.attachOutcomes = {{0}};
+    ScriptedRunningClients running;
+    for (const bool chosen : {false, true}) {
+        QFile::remove(Settings::defaultPath());
+        Program program(m_fakes, Client::DesktopApi, /*autoAttachOption=*/true);
+        program.preferences.searchForClient(running, 10);
+        program.item("mnuStartAtLogin")->trigger(); // keeps no client while none is chosen
+        QTest::qWait(50);
+        for (const char* name : ClientItems)
+            QVERIFY(!program.item(name)->isChecked());
+        QVERIFY(!Settings(Settings::defaultPath()).saved().client);
+        // The user's choice ends the search; else the first one to run is used and kept.
+        if (chosen)
+            program.item("mnuClientBaresip")->trigger();
+        running.running = "baresip jami";
+        const Client expected = chosen ? Client::Baresip : Client::Jami;
+        QTRY_COMPARE(program.preferences.setup().client, expected);
+        QTest::qWait(50);
+        QCOMPARE(program.preferences.setup().client, expected);
+        QVERIFY(program.item(ClientItems[size_t(expected)])->isChecked());
+        QCOMPARE(Settings(Settings::defaultPath()).saved().client, expected);
+        QVERIFY(chosen || (program.attached() && program.attached()->attached()));
+        running.running.clear();
+    }
+}
+
+void PreferencesTest::aChangeMadeWhileOneTakesEffectIsTheOneKept() {
+    Program program(m_fakes, Client::Baresip);
+    // The second change comes while the first one's attach waits.
+    const auto during = [&](const std::function<void()>& first,
+                            const std::function<void()>& second) {
+        bool again = true;
+        const auto connection =
+            connect(&program.preferences, &Preferences::clientChanged, this, [&] {
+                if (std::exchange(again, false))
+                    second();
+            });
+        first();
+        disconnect(connection);
+    };
+    during([&] { program.preferences.setBaresipControl("192.0.2.99:4444"); },
+           [&] { program.preferences.setBaresipControl("127.0.0.1:5555"); });
+    const ControlAddress corrected{"127.0.0.1", 5555};
+    QCOMPARE(program.preferences.setup().baresipControl, corrected);
+    QCOMPARE(Settings(Settings::defaultPath()).saved().baresipControl, corrected);
+    during([&] { program.preferences.chooseClient(Client::Jami); },
+           [&] { program.preferences.chooseClient(Client::DesktopApi); });
+    QCOMPARE(program.preferences.setup().client, Client::DesktopApi);
+    QCOMPARE(Settings(Settings::defaultPath()).saved().client, Client::DesktopApi);
+}
+
+void PreferencesTest::startAtLoginFollowsTheEntry_data() {
+    // "ours": the entry as a Pellorin at another path wrote it, then `edit`ed.
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<QByteArray>("edit");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("asked");
+    const QByteArray mine = "[Desktop Entry]\nType=Application\nName=Mine\nExec=pellorin\n";
+    QTest::newRow("ours") << QByteArray("ours") << QByteArray() << true << false;
+    QTest::newRow("ours, turned off by the desktop")
+        << QByteArray("ours") << QByteArray("X-GNOME-Autostart-enabled=false\n") << false << true;
+    QTest::newRow("ours, hidden") << QByteArray("ours") << QByteArray("Hidden=true\n") << false
+                                  << true;
+    QTest::newRow("ours, with an option added")
+        << QByteArray("ours") << QByteArray("Exec=pellorin --client jami\n") << true << true;
+    QTest::newRow("the user's, hidden") << mine + " Hidden = true\n"
+                                        << QByteArray() << false << true;
+    QTest::newRow("the user's, hidden only in an action")
+        << mine + "[Desktop Action Quiet]\nHidden=true\n"
+        << QByteArray() << true << true;
+}
+
+void PreferencesTest::startAtLoginFollowsTheEntry() {
+    QFETCH(QByteArray, entry);
+    QFETCH(QByteArray, edit);
+    QFETCH(bool, checked);
+    QFETCH(bool, asked);
+    const QString path = AutostartEntry::defaultPath();
+    if (entry == "ours") {
+        AutostartEntry(path, "/elsewhere/pellorin").write();
+        entry = FileBytes::get(path) + edit; // a later line wins
+    }
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && FileBytes::put(path, entry));
+    Program program(m_fakes, Client::DesktopApi);
+    QCOMPARE(program.item("mnuStartAtLogin")->isChecked(), checked);
+    program.boxes.shown.clear();
+    program.item("mnuStartAtLogin")->trigger(); // No, when asked
+    QCOMPARE(!program.boxes.shown.empty(), asked);
+    QCOMPARE(FileBytes::get(path), asked ? entry : QByteArray("<missing>"));
 }
 
 void PreferencesTest::settingsThatCannotBeWrittenAreReportedOnce() {

@@ -1,7 +1,9 @@
 // Callers added by a typed address, per client: the list entry each address
 // makes (written as the client names the caller ringing from it), or the box
-// that refuses it and leaves the list as it was.
+// that refuses it and leaves the list as it was; also in a list loaded with the
+// other client before the client in use changed.
 
+#include "app/client_in_use.h"
 #include "client/baresip/baresip_automation_factory.h"
 #include "client/jami/jami_automation_factory.h"
 #include "fakes/recorders.h"
@@ -19,7 +21,8 @@ TEST(TypedAddress, PerClient) {
     struct Row {
         bool jami; // else baresip
         QString typed;
-        QString entry; // empty: refused
+        QString entry;         // empty: refused
+        bool switched = false; // loaded with the other client
     };
     const Row rows[] = {
         // Jami names a SIP account's caller user@host, without the port.
@@ -36,22 +39,34 @@ TEST(TypedAddress, PerClient) {
         {false, "\"Alice\" <sip:alice@192.0.2.7:5072;transport=udp>", "alice@192.0.2.7:5072"},
         {false, "alice", ""},
         {false, "a\tb@192.0.2.7", ""},
+        {false, "sip:alice@192.0.2.7:5072", "alice@192.0.2.7:5072", true},
+        {true, "sip:alice@192.0.2.7:5072", "alice@192.0.2.7", true},
+        {true, "rose", "", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed.toStdString());
+        using Client = ClientSetup::Client;
         std::unique_ptr<ScriptedBaresip> baresip;
-        BaresipAutomationFactory baresipLink("127.0.0.1", 4444, {.connectMs = 200}, [&] {
-            auto socket = std::make_unique<MemoryControlSocket>();
-            baresip = std::make_unique<ScriptedBaresip>(*socket);
-            return socket;
-        });
-        JamiAutomationFactory jamiLink({.commandMs = 200},
-                                       [] { return std::make_unique<ScriptedJami>(); });
+        ClientInUse link({row.jami != row.switched ? Client::Jami : Client::Baresip},
+                         [&](const ClientSetup& setup) -> std::unique_ptr<AutomationFactory> {
+                             if (setup.client == Client::Jami)
+                                 return std::make_unique<JamiAutomationFactory>(
+                                     JamiTimeouts{.commandMs = 200},
+                                     [] { return std::make_unique<ScriptedJami>(); });
+                             return std::make_unique<BaresipAutomationFactory>(
+                                 "127.0.0.1", 4444, BaresipTimeouts{.connectMs = 200}, [&] {
+                                     auto socket = std::make_unique<MemoryControlSocket>();
+                                     baresip = std::make_unique<ScriptedBaresip>(*socket);
+                                     return socket;
+                                 });
+                         });
         RecordingMessageBox boxes;
-        AutoAnswerListEditor editor(
-            boxes, row.jami ? static_cast<AutomationFactory&>(jamiLink) : baresipLink,
-            QDir::tempPath(), QStringLiteral("no such list"));
+        AutoAnswerListEditor editor(boxes, link, QDir::tempPath(), QStringLiteral("no such list"));
         editor.load();
+        if (row.switched) {
+            link.use({row.jami ? Client::Jami : Client::Baresip});
+            editor.clientChanged();
+        }
         ASSERT_TRUE(editor.takesAddresses());
         editor.answerList().addItem("carol@192.0.2.9");
         EXPECT_EQ(editor.addAddress(row.typed), !row.entry.isEmpty());
