@@ -76,10 +76,15 @@ void Preferences::setAutoAttach(bool on) {
     if (!on)
         stopSearch(QStringLiteral("Attach Automatically was turned off"));
     runEverySave({[&] {
-                      if (on && !searching())
-                          keepClient(m_client.setup());
+                      if (on)
+                          keepClientInUse();
                   },
                   [&] { m_settings.setAutoAttach(on); }});
+}
+
+void Preferences::keepClientInUse() {
+    if (!searching()) // while none is chosen, the next start looks for one too
+        keepClient(m_client.setup());
 }
 
 void Preferences::keepClient(const ClientSetup& setup) {
@@ -112,12 +117,7 @@ void Preferences::setStartAtLogin(bool on) {
             Product::name))
         return;
     if (on)
-        runEverySave({[this] {
-                          // While none is chosen, the next start looks for one too.
-                          if (!searching())
-                              keepClient(m_client.setup());
-                      },
-                      [this] { m_autostart.write(); }});
+        runEverySave({[this] { keepClientInUse(); }, [this] { m_autostart.write(); }});
     else if (m_autostart.exists())
         m_autostart.remove();
 }

@@ -69,6 +69,8 @@ private:
     void saveAndUse(const ClientSetup& setup, const std::function<void()>& save);
     // Keeps `setup`'s client (and baresip's address) where the settings hold none.
     void keepClient(const ClientSetup& setup);
+    // The same for the client in use, unless none is chosen yet (a search).
+    void keepClientInUse();
     void lookForClient();
     void stopSearch(const QString& why);
 
