@@ -147,6 +147,8 @@ void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
     addSeparator(options, "mnuSep6");
     QMenu* clients = addMenu(options, "mnuCallingClient", QStringLiteral("Calling Client"));
     auto* group = new QActionGroup(this);
+    // None is checked while no client is chosen yet (see showPreferences).
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     const std::pair<CommandLineOptions::Client, const char*> items[] = {
         {CommandLineOptions::Client::DesktopApi, "mnuClientDesktopApi"},
         {CommandLineOptions::Client::Baresip, "mnuClientBaresip"},
@@ -173,6 +175,7 @@ void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
     // The entry may come or go behind the program's back.
     connect(options, &QMenu::aboutToShow, this, &frmMain::showPreferences);
     connect(&preferences, &Preferences::clientChanged, this, &frmMain::preferences_ClientChanged);
+    connect(&preferences, &Preferences::searchingChanged, this, &frmMain::showPreferences);
     showPreferences();
 }
 
@@ -180,7 +183,9 @@ void frmMain::showPreferences() {
     Preferences* preferences = m_services.preferences;
     if (!preferences)
         return;
-    m_clientItems.at(preferences->setup().client)->setChecked(true);
+    // What the next start uses: none while a client is looked for.
+    for (const auto& [client, item] : m_clientItems)
+        item->setChecked(!preferences->searching() && client == preferences->setup().client);
     m_attachAutomatically->setChecked(m_services.autoAttach);
     m_startAtLogin->setChecked(preferences->startsAtLogin());
 }
@@ -207,10 +212,16 @@ QString frmMain::trayTip() const {
 }
 
 void frmMain::preferences_ClientChanged() {
-    m_attachment->clientChanged();
-    showAttachState();
     m_attachCommand->setText(clientText(AttachCaption));
     m_contactsCommand->setText(clientText(ContactsCaption));
+    showPreferences();
+    if (AutoAnswerListForm* calls = m_autoCallList.loaded())
+        calls->clientChanged();
+    if (AutoAnswerListForm* videoCalls = m_autoVideoCallList.loaded())
+        videoCalls->clientChanged();
+    // Last, with the windows already naming the new client: a try at it starts.
+    m_attachment->clientChanged();
+    showAttachState();
 }
 
 void frmMain::mnuCallingClient_Click(CommandLineOptions::Client client) {

@@ -105,8 +105,8 @@ private:
     void showPreferences();
     // A text that names the client, naming the one in use.
     QString clientText(const QString& desktopApiText) const;
-    // The client in use changed: the attachment to the old one goes, and the
-    // menus name the new one.
+    // The client in use changed: the menus name the new one, open list windows
+    // take its typed addresses, and the attachment to the old one goes.
     void preferences_ClientChanged();
     // The attachment's state in the status bar and on the notification-area
     // icon (its tip, and the icon greyed while not attached).
