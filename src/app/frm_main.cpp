@@ -175,6 +175,7 @@ void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
     // The entry may come or go behind the program's back.
     connect(options, &QMenu::aboutToShow, this, &frmMain::showPreferences);
     connect(&preferences, &Preferences::clientChanged, this, &frmMain::preferences_ClientChanged);
+    connect(&preferences, &Preferences::searchingChanged, this, &frmMain::showAttachState);
     connect(&preferences, &Preferences::searchingChanged, this, &frmMain::showPreferences);
     showPreferences();
 }
@@ -195,8 +196,13 @@ QString frmMain::clientText(const QString& desktopApiText) const {
 }
 
 void frmMain::showAttachState() {
+    // With no client chosen, Pellorin looks for whichever runs: naming the one it
+    // tries meanwhile would say the wrong thing.
+    const bool searching = m_services.preferences && m_services.preferences->searching() &&
+                           !m_attachment->state().attached();
     m_stateLabel->setText(
-        attachStateText(m_attachment->state(), m_services.automation.clientName()));
+        searching ? QStringLiteral("Not attached: no calling client is running")
+                  : attachStateText(m_attachment->state(), m_services.automation.clientName()));
     if (m_inTray)
         trayRecord.add(trayIcon(), trayTip());
 }

@@ -258,10 +258,13 @@ void PreferencesTest::aStartWithNoneChosenSearchesUntilOneRuns() {
     QTest::qWait(50);
     QVERIFY(!program.item("mnuClientDesktopApi")->isChecked());
     QVERIFY(!Settings(Settings::defaultPath()).saved().client);
+    const auto state = [&] { return program.window->findChild<QLabel*>("lblAttachState")->text(); };
+    QCOMPARE(state(), QStringLiteral("Not attached: no calling client is running"));
     running.jamiRuns = true;
     QTRY_VERIFY(program.attached() && program.attached()->attached() &&
                 program.attached() == m_fakes[size_t(Client::Jami)].created.back());
     QVERIFY(program.item("mnuClientJami")->isChecked());
+    QCOMPARE(state(), QStringLiteral("Attached to Jami"));
     QCOMPARE(Settings(Settings::defaultPath()).saved().client, Client::Jami);
 }
 
