@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>Pellorin could not write the autostart entry %1: %2</source>
+        <translation>Pellorin konnte den Autostart-Eintrag %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>the program&apos;s path holds a line break</source>
+        <translation>der Pfad des Programms enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Pellorin could not remove the autostart entry %1: %2</source>
+        <translation>Pellorin konnte den Autostart-Eintrag %1 nicht entfernen: %2</translation>
+    </message>
+</context>
+<context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
@@ -241,6 +260,29 @@
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
         <translation>Die Listendatei „%1“ enthält mehr als %2 Einträge, mehr als eine Liste fassen kann. Nur die ersten %2 wurden geladen; die übrigen nicht, und beim Speichern dieser Liste fehlen sie in der Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;%1&quot; is not an address HOST:PORT (a host name or IPv4 address, or an IPv6 address in brackets, and a port from 1 to 65535).</source>
+        <translation>„%1“ ist keine Adresse der Form HOST:PORT (ein Hostname oder eine IPv4-Adresse oder eine IPv6-Adresse in eckigen Klammern und ein Port von 1 bis 65535).</translation>
+    </message>
+    <message>
+        <source>There is an autostart entry %1 that Pellorin did not write. </source>
+        <translation>Es gibt einen Autostart-Eintrag %1, den nicht Pellorin geschrieben hat. </translation>
+    </message>
+    <message>
+        <source>The autostart entry %1 was changed after Pellorin wrote it. </source>
+        <translation>Der Autostart-Eintrag %1 wurde geändert, nachdem Pellorin ihn geschrieben hat. </translation>
+    </message>
+    <message>
+        <source>Replace it?</source>
+        <translation>Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Remove it?</source>
+        <translation>Entfernen?</translation>
     </message>
 </context>
 <context>
@@ -494,6 +536,10 @@ by clicking on File &gt; Attach to %1</source>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
         <translation>Diese Arbeitsumgebung hat keinen Infobereich für das Symbol von Pellorin, daher bleibt das Fenster offen.</translation>
+    </message>
+    <message>
+        <source>Not attached: no calling client is running</source>
+        <translation>Nicht verbunden: Es läuft kein Anruf-Client</translation>
     </message>
 </context>
 </TS>

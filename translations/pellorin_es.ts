@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>Pellorin could not write the autostart entry %1: %2</source>
+        <translation>Pellorin no ha podido escribir la entrada de inicio automático %1: %2</translation>
+    </message>
+    <message>
+        <source>the program&apos;s path holds a line break</source>
+        <translation>la ruta del programa contiene un salto de línea</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Pellorin could not remove the autostart entry %1: %2</source>
+        <translation>Pellorin no ha podido eliminar la entrada de inicio automático %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
@@ -241,6 +260,29 @@
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
         <translation>El archivo de lista «%1» contiene más de %2 entradas, el máximo que admite una lista. Solo se han cargado las %2 primeras; el resto no, y al guardar esta lista quedarán fuera del archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;%1&quot; is not an address HOST:PORT (a host name or IPv4 address, or an IPv6 address in brackets, and a port from 1 to 65535).</source>
+        <translation>«%1» no es una dirección HOST:PUERTO (un nombre de host o una dirección IPv4, o una dirección IPv6 entre corchetes, y un puerto del 1 al 65535).</translation>
+    </message>
+    <message>
+        <source>There is an autostart entry %1 that Pellorin did not write. </source>
+        <translation>Hay una entrada de inicio automático %1 que no ha escrito Pellorin. </translation>
+    </message>
+    <message>
+        <source>The autostart entry %1 was changed after Pellorin wrote it. </source>
+        <translation>La entrada de inicio automático %1 se ha modificado después de que Pellorin la escribiera. </translation>
+    </message>
+    <message>
+        <source>Replace it?</source>
+        <translation>¿Quiere reemplazarla?</translation>
+    </message>
+    <message>
+        <source>Remove it?</source>
+        <translation>¿Quiere eliminarla?</translation>
     </message>
 </context>
 <context>
@@ -494,6 +536,10 @@ haciendo clic en Archivo &gt; Conectar con %1</translation>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
         <translation>Este escritorio no tiene un área de notificación donde poner el icono de Pellorin, así que la ventana sigue abierta.</translation>
+    </message>
+    <message>
+        <source>Not attached: no calling client is running</source>
+        <translation>Sin conexión: no se está ejecutando ningún cliente de llamadas</translation>
     </message>
 </context>
 </TS>

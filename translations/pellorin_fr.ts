@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>Pellorin could not write the autostart entry %1: %2</source>
+        <translation>Pellorin n&apos;a pas pu écrire l&apos;entrée de démarrage automatique %1 : %2</translation>
+    </message>
+    <message>
+        <source>the program&apos;s path holds a line break</source>
+        <translation>le chemin du programme contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Pellorin could not remove the autostart entry %1: %2</source>
+        <translation>Pellorin n&apos;a pas pu supprimer l&apos;entrée de démarrage automatique %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
@@ -241,6 +260,29 @@
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
         <translation>Le fichier de liste « %1 » contient plus de %2 entrées, le maximum qu&apos;une liste peut contenir. Seules les %2 premières ont été chargées ; les autres ne l&apos;ont pas été, et enregistrer cette liste les retirera du fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;%1&quot; is not an address HOST:PORT (a host name or IPv4 address, or an IPv6 address in brackets, and a port from 1 to 65535).</source>
+        <translation>« %1 » n&apos;est pas une adresse HÔTE:PORT (un nom d&apos;hôte ou une adresse IPv4, ou une adresse IPv6 entre crochets, et un port de 1 à 65535).</translation>
+    </message>
+    <message>
+        <source>There is an autostart entry %1 that Pellorin did not write. </source>
+        <translation>Il existe une entrée de démarrage automatique %1 que Pellorin n&apos;a pas écrite. </translation>
+    </message>
+    <message>
+        <source>The autostart entry %1 was changed after Pellorin wrote it. </source>
+        <translation>L&apos;entrée de démarrage automatique %1 a été modifiée après son écriture par Pellorin. </translation>
+    </message>
+    <message>
+        <source>Replace it?</source>
+        <translation>La remplacer ?</translation>
+    </message>
+    <message>
+        <source>Remove it?</source>
+        <translation>La supprimer ?</translation>
     </message>
 </context>
 <context>
@@ -494,6 +536,10 @@ en cliquant sur Fichier &gt; Se connecter à %1</translation>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
         <translation>Ce bureau n&apos;a pas de zone de notification où placer l&apos;icône de Pellorin : la fenêtre reste donc ouverte.</translation>
+    </message>
+    <message>
+        <source>Not attached: no calling client is running</source>
+        <translation>Non connecté : aucun client d&apos;appel n&apos;est lancé</translation>
     </message>
 </context>
 </TS>

@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>Pellorin could not write the autostart entry %1: %2</source>
+        <translation>Pellorin non è riuscito a scrivere la voce di avvio automatico %1: %2</translation>
+    </message>
+    <message>
+        <source>the program&apos;s path holds a line break</source>
+        <translation>il percorso del programma contiene un a capo</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>Pellorin could not remove the autostart entry %1: %2</source>
+        <translation>Pellorin non è riuscito a rimuovere la voce di avvio automatico %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
@@ -241,6 +260,29 @@
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
         <translation>Il file di elenco &quot;%1&quot; contiene più di %2 voci, il massimo che un elenco può contenere. Sono state caricate solo le prime %2; le altre no, e salvando questo elenco verranno escluse dal file.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;%1&quot; is not an address HOST:PORT (a host name or IPv4 address, or an IPv6 address in brackets, and a port from 1 to 65535).</source>
+        <translation>&quot;%1&quot; non è un indirizzo HOST:PORTA (un nome host o un indirizzo IPv4, oppure un indirizzo IPv6 tra parentesi quadre, e una porta da 1 a 65535).</translation>
+    </message>
+    <message>
+        <source>There is an autostart entry %1 that Pellorin did not write. </source>
+        <translation>Esiste una voce di avvio automatico %1 che non è stata scritta da Pellorin. </translation>
+    </message>
+    <message>
+        <source>The autostart entry %1 was changed after Pellorin wrote it. </source>
+        <translation>La voce di avvio automatico %1 è stata modificata dopo che Pellorin l&apos;ha scritta. </translation>
+    </message>
+    <message>
+        <source>Replace it?</source>
+        <translation>Sostituirla?</translation>
+    </message>
+    <message>
+        <source>Remove it?</source>
+        <translation>Rimuoverla?</translation>
     </message>
 </context>
 <context>
@@ -494,6 +536,10 @@ facendo clic su File &gt; Collega a %1</translation>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
         <translation>Questo desktop non ha un&apos;area di notifica in cui mettere l&apos;icona di Pellorin, quindi la finestra resta aperta.</translation>
+    </message>
+    <message>
+        <source>Not attached: no calling client is running</source>
+        <translation>Non collegato: nessun client di chiamata è in esecuzione</translation>
     </message>
 </context>
 </TS>

@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>Pellorin could not write the autostart entry %1: %2</source>
+        <translation>O Pellorin não conseguiu gravar a entrada de inicialização automática %1: %2</translation>
+    </message>
+    <message>
+        <source>the program&apos;s path holds a line break</source>
+        <translation>o caminho do programa contém uma quebra de linha</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>Pellorin could not remove the autostart entry %1: %2</source>
+        <translation>O Pellorin não conseguiu remover a entrada de inicialização automática %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CallerAddress</name>
     <message>
         <source>This calling client takes no typed addresses.</source>
@@ -241,6 +260,29 @@
     <message>
         <source>The list file &quot;%1&quot; holds more than %2 entries, the most a list can hold. Only the first %2 were loaded; the rest were not loaded, and saving this list will leave them out of the file.</source>
         <translation>O arquivo de lista &quot;%1&quot; contém mais de %2 entradas, o máximo que uma lista comporta. Só as primeiras %2 foram carregadas; as demais não, e salvar esta lista as deixará fora do arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;%1&quot; is not an address HOST:PORT (a host name or IPv4 address, or an IPv6 address in brackets, and a port from 1 to 65535).</source>
+        <translation>&quot;%1&quot; não é um endereço HOST:PORTA (um nome de host ou endereço IPv4, ou um endereço IPv6 entre colchetes, e uma porta de 1 a 65535).</translation>
+    </message>
+    <message>
+        <source>There is an autostart entry %1 that Pellorin did not write. </source>
+        <translation>Existe uma entrada de inicialização automática %1 que não foi gravada pelo Pellorin. </translation>
+    </message>
+    <message>
+        <source>The autostart entry %1 was changed after Pellorin wrote it. </source>
+        <translation>A entrada de inicialização automática %1 foi alterada depois que o Pellorin a gravou. </translation>
+    </message>
+    <message>
+        <source>Replace it?</source>
+        <translation>Substituí-la?</translation>
+    </message>
+    <message>
+        <source>Remove it?</source>
+        <translation>Removê-la?</translation>
     </message>
 </context>
 <context>
@@ -494,6 +536,10 @@ clicando em Arquivo &gt; Conectar ao %1</translation>
     <message>
         <source>This desktop has no notification area to put Pellorin&apos;s icon in, so the window stays open.</source>
         <translation>Esta área de trabalho não tem uma área de notificação para o ícone do Pellorin, então a janela continua aberta.</translation>
+    </message>
+    <message>
+        <source>Not attached: no calling client is running</source>
+        <translation>Não conectado: nenhum cliente de chamadas está em execução</translation>
     </message>
 </context>
 </TS>

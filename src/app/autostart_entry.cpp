@@ -2,6 +2,7 @@
 
 #include "platform/run_time_error.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,21 @@
 
 namespace {
 
-constexpr auto Mark = "X-Pellorin-Autostart=true";
+// The mark's value is the digest of the lines before it.
+constexpr auto Mark = "X-Pellorin-Autostart=";
+
+QByteArray digest(const QByteArray& linesBefore) {
+    return QCryptographicHash::hash(linesBefore, QCryptographicHash::Sha256).toHex().left(16);
+}
+
+// The start of the entry's file; an entry is small, and one of the user's that
+// is not is not ours either. Null when it cannot be read.
+QByteArray entryBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(64 * 1024);
+}
 
 // The command as one argument of an Exec key: in double quotes when it holds a
 // character the key reserves, with '"', '`', '$' and '\' escaped; then '\'
@@ -34,10 +49,13 @@ QString execArgument(const QString& command) {
         .replace(QLatin1Char('%'), QStringLiteral("%%"));
 }
 
-RunTimeError failure(const QString& what, const QString& path, const QString& why) {
+RunTimeError writeFailure(const QString& path, const UiText& why) {
     return RunTimeError(
         ErrorNumber::PathFileAccess,
-        QStringLiteral("Pellorin could not %1 the autostart entry %2: %3").arg(what, path, why));
+        UiText("AutostartEntry",
+               QT_TRANSLATE_NOOP("AutostartEntry", "Pellorin could not write the autostart entry "
+                                                   "%1: %2"))
+            .arg(path, why));
 }
 
 } // namespace
@@ -61,44 +79,77 @@ bool AutostartEntry::exists() const {
     return QFileInfo::exists(m_path);
 }
 
-bool AutostartEntry::isOurs() const {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+bool AutostartEntry::isEnabled() const {
+    if (!exists())
         return false;
-    // An entry is small; one of the user's that is not is not ours either.
-    const QList<QByteArray> lines = file.read(64 * 1024).split('\n');
-    return lines.contains(QByteArray(Mark));
+    bool inEntry = false;
+    for (const QByteArray& raw : entryBytes(m_path).split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[')) {
+            inEntry = line == "[Desktop Entry]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!inEntry || equals < 0)
+            continue;
+        const QByteArray key = line.left(equals).trimmed();
+        const QByteArray value = line.mid(equals + 1).trimmed();
+        if ((key == "Hidden" && value == "true") ||
+            (key == "X-GNOME-Autostart-enabled" && value == "false"))
+            return false;
+    }
+    return true;
+}
+
+AutostartEntry::Origin AutostartEntry::origin() const {
+    const QByteArray bytes = entryBytes(m_path);
+    const qsizetype markLine = bytes.indexOf(QByteArray("\n") + Mark);
+    if (markLine < 0)
+        return Origin::Users;
+    const QByteArray before = bytes.left(markLine + 1);
+    return bytes == before + Mark + digest(before) + '\n' ? Origin::Ours : Origin::OursChanged;
 }
 
 QString AutostartEntry::text() const {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Pellorin\n"
-                          "Comment=Answers calls from the people on your lists by itself\n"
-                          "Exec=%1\n"
-                          "Icon=pellorin\n"
-                          "Terminal=false\n"
-                          "X-GNOME-Autostart-enabled=true\n"
-                          "%2\n")
-        .arg(execArgument(m_command), QLatin1String(Mark));
+    const QString lines = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=Pellorin\n"
+                                         "Comment=Answers calls from the people on your lists by "
+                                         "itself\n"
+                                         "Exec=%1\n"
+                                         "Icon=pellorin\n"
+                                         "Terminal=false\n"
+                                         "X-GNOME-Autostart-enabled=true\n")
+                              .arg(execArgument(m_command));
+    return lines + QLatin1String(Mark) + QString::fromLatin1(digest(lines.toUtf8())) +
+           QLatin1Char('\n');
 }
 
 void AutostartEntry::write() const {
     if (m_command.contains(QLatin1Char('\n')) || m_command.contains(QLatin1Char('\r')))
-        throw failure(QStringLiteral("write"), m_path,
-                      QStringLiteral("the program's path holds a line break"));
+        throw writeFailure(
+            m_path, UiText("AutostartEntry",
+                           QT_TRANSLATE_NOOP("AutostartEntry", "the program's path holds a line "
+                                                               "break")));
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw failure(QStringLiteral("write"), m_path,
-                      QStringLiteral("cannot make the folder %1").arg(folder));
+        throw writeFailure(m_path,
+                           UiText("AutostartEntry",
+                                  QT_TRANSLATE_NOOP("AutostartEntry", "cannot make the folder %1"))
+                               .arg(folder));
     QSaveFile file(m_path);
     const QByteArray bytes = text().toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw failure(QStringLiteral("write"), m_path, file.errorString());
+        throw writeFailure(m_path, UiText::untranslated(file.errorString()));
 }
 
 void AutostartEntry::remove() const {
     QFile file(m_path);
     if (!file.remove())
-        throw failure(QStringLiteral("remove"), m_path, file.errorString());
+        throw RunTimeError(
+            ErrorNumber::PathFileAccess,
+            UiText("AutostartEntry",
+                   QT_TRANSLATE_NOOP("AutostartEntry", "Pellorin could not remove the autostart "
+                                                       "entry %1: %2"))
+                .arg(m_path, file.errorString()));
 }

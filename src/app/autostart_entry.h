@@ -5,9 +5,13 @@
 // The entry that starts Pellorin at login: an XDG autostart entry,
 // $XDG_CONFIG_HOME/autostart/pellorin.desktop, that runs the program with no
 // options (the settings hold the rest). An entry the program wrote carries a
-// mark of its own; any other entry under that name is the user's.
+// mark of its own with a digest of the lines before it, so an entry changed
+// since tells; any other entry under that name is the user's.
 class AutostartEntry {
 public:
+    // Who wrote the entry that is there.
+    enum class Origin { Ours, OursChanged, Users };
+
     // `command`: the program as the entry starts it (see commandFor).
     AutostartEntry(QString path, QString command);
 
@@ -19,8 +23,12 @@ public:
 
     QString path() const { return m_path; }
     bool exists() const;
-    // Whether the entry there is one this program wrote.
-    bool isOurs() const;
+    // Whether the entry is there and the desktop starts it: its [Desktop Entry]
+    // says neither Hidden=true nor X-GNOME-Autostart-enabled=false.
+    bool isEnabled() const;
+    // Who wrote the entry there (a program at any path counts as this one);
+    // one that cannot be read counts as the user's.
+    Origin origin() const;
     // The entry's text.
     QString text() const;
     // Writes the entry (and its folder), replacing whatever is there. Throws

@@ -35,7 +35,6 @@ ClientChoice found(ClientSetup::Client client, const ClientSetup& setup, const Q
 
 ClientChoice choose(const CommandLineOptions& options, const SavedSettings& saved,
                     RunningClients& running) {
-    using Client = ClientSetup::Client;
     ClientSetup setup;
     if (options.controlGiven)
         setup.baresipControl = {options.baresipHost, options.baresipPort};
@@ -45,19 +44,17 @@ ClientChoice choose(const CommandLineOptions& options, const SavedSettings& save
         return found(options.client, setup, QStringLiteral("given on the command line"));
     if (saved.client)
         return found(*saved.client, setup, QStringLiteral("chosen in Options"));
-    if (running.jami())
-        return found(Client::Jami, setup,
-                     QStringLiteral("found running: the bus name %1 has an owner")
-                         .arg(QLatin1String(DBusJamiBus::ServiceName)));
-    if (running.desktopApi())
-        return found(Client::DesktopApi, setup,
-                     QStringLiteral("found running: the bus name %1 has an owner")
-                         .arg(QLatin1String(DBusTransport::ServiceName)));
-    if (running.baresip(setup.baresipControl))
-        return found(Client::Baresip, setup,
-                     QStringLiteral("found running: something listens on %1")
-                         .arg(controlAddressText(setup.baresipControl)));
-    return found(Client::DesktopApi, setup,
+    if (std::optional<ClientChoice> runs = findRunningClient(setup, running))
+        return *runs;
+    if (options.autoAttach || saved.autoAttach) {
+        ClientChoice waiting = found(
+            ClientSetup::Client::DesktopApi, setup,
+            QStringLiteral("none found running (nor chosen in Options), so the default until one "
+                           "runs: attaching by itself, Pellorin goes on looking"));
+        waiting.search = true;
+        return waiting;
+    }
+    return found(ClientSetup::Client::DesktopApi, setup,
                  QStringLiteral("none found running (nor chosen in Options), so the default"));
 }
 
@@ -79,15 +76,36 @@ bool SessionRunningClients::baresip(const ControlAddress& control) {
     return listening;
 }
 
+std::optional<ClientChoice> findRunningClient(const ClientSetup& setup, RunningClients& running) {
+    using Client = ClientSetup::Client;
+    if (running.jami())
+        return found(Client::Jami, setup,
+                     QStringLiteral("found running: the bus name %1 has an owner")
+                         .arg(QLatin1String(DBusJamiBus::ServiceName)));
+    if (running.desktopApi())
+        return found(Client::DesktopApi, setup,
+                     QStringLiteral("found running: the bus name %1 has an owner")
+                         .arg(QLatin1String(DBusTransport::ServiceName)));
+    if (running.baresip(setup.baresipControl))
+        return found(Client::Baresip, setup,
+                     QStringLiteral("found running: something listens on %1")
+                         .arg(controlAddressText(setup.baresipControl)));
+    return std::nullopt;
+}
+
 ClientChoice chooseClient(const CommandLineOptions& options, const SavedSettings& saved,
                           RunningClients& running) {
     const ClientChoice choice = choose(options, saved, running);
+    logClientChoice(choice);
+    return choice;
+}
+
+void logClientChoice(const ClientChoice& choice) {
     QString client = clientId(choice.setup.client);
     if (choice.setup.client == ClientSetup::Client::Baresip)
         client += QStringLiteral(" at ") + controlAddressText(choice.setup.baresipControl);
     qCInfo(lcClient).noquote()
         << QStringLiteral("The calling client is %1, %2.").arg(client, choice.why);
-    return choice;
 }
 
 std::unique_ptr<AutomationFactory> makeAutomationFactory(const ClientSetup& setup) {

@@ -4,6 +4,7 @@
 #include "client/automation.h"
 
 #include <memory>
+#include <optional>
 
 struct SavedSettings;
 
@@ -41,15 +42,26 @@ struct ClientChoice {
     ClientSetup setup;
     // Why this client, for the log.
     QString why;
+    // None was chosen or found running, and the program attaches by itself: the
+    // default is in use only until a client runs (see Preferences::searchForClient).
+    bool search = false;
 };
 
 // The client of this run: the command line's; else the one saved in Options;
 // else the first found running of Jami, the desktop API's client and baresip
 // (at the saved control address, or the default one); else the desktop API's
-// client. baresip's address is the command line's, else the saved one, else
-// the default. Writes the choice and why to the log.
+// client, to be searched for when attaching by itself (--auto-attach or saved).
+// baresip's address is the command line's, else the saved one, else the
+// default. Writes the choice and why to the log.
 ClientChoice chooseClient(const CommandLineOptions& options, const SavedSettings& saved,
                           RunningClients& running);
+
+// The first of Jami, the desktop API's client and baresip (at `setup`'s control
+// address) that runs, as `setup` with that client; none when none runs.
+std::optional<ClientChoice> findRunningClient(const ClientSetup& setup, RunningClients& running);
+
+// The log's line for the client of `choice`.
+void logClientChoice(const ClientChoice& choice);
 
 // The one place that knows the backends: a client link to `setup`'s client.
 // Everything else sees only the automation interface.

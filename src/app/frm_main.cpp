@@ -136,6 +136,8 @@ void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
     addSeparator(options, "mnuSep6");
     QMenu* clients = addMenu(options, "mnuCallingClient", tr("Calling Client"));
     auto* group = new QActionGroup(this);
+    // None is checked while no client is chosen yet (see showPreferences).
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     const std::pair<CommandLineOptions::Client, const char*> items[] = {
         {CommandLineOptions::Client::DesktopApi, "mnuClientDesktopApi"},
         {CommandLineOptions::Client::Baresip, "mnuClientBaresip"},
@@ -162,6 +164,8 @@ void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
     // The entry may come or go behind the program's back.
     connect(options, &QMenu::aboutToShow, this, &frmMain::showPreferences);
     connect(&preferences, &Preferences::clientChanged, this, &frmMain::preferences_ClientChanged);
+    connect(&preferences, &Preferences::searchingChanged, this, &frmMain::showAttachState);
+    connect(&preferences, &Preferences::searchingChanged, this, &frmMain::showPreferences);
     showPreferences();
 }
 
@@ -169,7 +173,9 @@ void frmMain::showPreferences() {
     Preferences* preferences = m_services.preferences;
     if (!preferences)
         return;
-    m_clientItems.at(preferences->setup().client)->setChecked(true);
+    // What the next start uses: none while a client is looked for.
+    for (const auto& [client, item] : m_clientItems)
+        item->setChecked(!preferences->searching() && client == preferences->setup().client);
     m_attachAutomatically->setChecked(m_services.autoAttach);
     m_startAtLogin->setChecked(preferences->startsAtLogin());
 }
@@ -184,8 +190,13 @@ QString frmMain::contactsCaption() const {
 }
 
 void frmMain::showAttachState() {
+    // With no client chosen, Pellorin looks for whichever runs: naming the one it
+    // tries meanwhile would say the wrong thing.
+    const bool searching = m_services.preferences && m_services.preferences->searching() &&
+                           !m_attachment->state().attached();
     m_stateLabel->setText(
-        attachStateText(m_attachment->state(), m_services.automation.clientName()));
+        searching ? tr("Not attached: no calling client is running")
+                  : attachStateText(m_attachment->state(), m_services.automation.clientName()));
     if (m_inTray)
         trayRecord.add(trayIcon(), trayTip());
 }
@@ -202,10 +213,16 @@ QString frmMain::trayTip() const {
 }
 
 void frmMain::preferences_ClientChanged() {
-    m_attachment->clientChanged();
-    showAttachState();
     m_attachCommand->setText(attachCaption());
     m_contactsCommand->setText(contactsCaption());
+    showPreferences();
+    if (AutoAnswerListForm* calls = m_autoCallList.loaded())
+        calls->clientChanged();
+    if (AutoAnswerListForm* videoCalls = m_autoVideoCallList.loaded())
+        videoCalls->clientChanged();
+    // Last, with the windows already naming the new client: a try at it starts.
+    m_attachment->clientChanged();
+    showAttachState();
 }
 
 void frmMain::mnuCallingClient_Click(CommandLineOptions::Client client) {

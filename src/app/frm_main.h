@@ -103,10 +103,11 @@ private:
     void buildPreferenceItems(QMenu* options, Preferences& preferences);
     // The check marks of the preference items, as things are.
     void showPreferences();
+    // The captions that name the client in use.
     QString attachCaption() const;
     QString contactsCaption() const;
-    // The client in use changed: the attachment to the old one goes, and the
-    // menus name the new one.
+    // The client in use changed: the menus name the new one, open list windows
+    // take its typed addresses, and the attachment to the old one goes.
     void preferences_ClientChanged();
     // The attachment's state in the status bar and on the notification-area
     // icon (its tip, and the icon greyed while not attached).

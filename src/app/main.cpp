@@ -54,7 +54,8 @@ int main(int argc, char* argv[]) {
     // that runs.
     Settings settings(Settings::defaultPath());
     SessionRunningClients running;
-    ClientInUse automation(chooseClient(options, settings.saved(), running).setup);
+    const ClientChoice choice = chooseClient(options, settings.saved(), running);
+    ClientInUse automation(choice.setup);
 
     QtMessageBoxService messages;
     DesktopShellOpen shell;
@@ -76,6 +77,10 @@ int main(int argc, char* argv[]) {
                                .callRecord = &calls,
                                .autoAttach = options.autoAttach || settings.saved().autoAttach,
                                .preferences = &preferences};
+
+    // Attaching by itself with no client chosen: the one that comes is used.
+    if (choice.search)
+        preferences.searchForClient(running);
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);
     instance.listen([window = mainWindow.get()] { window->bringBack(); });

@@ -31,6 +31,7 @@ QString AutoAnswerListEditor::listPath() const {
 
 void AutoAnswerListEditor::load() {
     m_oSkype = m_factory.create();
+    m_addressReader.reset();
     showNamesOf(m_oSkype.get(), m_contacts);
     showNamesOf(m_oSkype.get(), m_answers);
     m_contacts.clear();
@@ -59,8 +60,17 @@ void AutoAnswerListEditor::add() {
     append(handle);
 }
 
+void AutoAnswerListEditor::clientChanged() {
+    if (m_oSkype) // else the first load makes one of the new client
+        m_addressReader = m_factory.create();
+}
+
+Automation* AutoAnswerListEditor::addressReader() const {
+    return m_addressReader ? m_addressReader.get() : m_oSkype.get();
+}
+
 bool AutoAnswerListEditor::takesAddresses() const {
-    return m_oSkype && m_oSkype->takesAddresses();
+    return addressReader() && addressReader()->takesAddresses();
 }
 
 bool AutoAnswerListEditor::addAddress(const QString& typed) {
@@ -70,7 +80,7 @@ bool AutoAnswerListEditor::addAddress(const QString& typed) {
     }
     if (!takesAddresses())
         return false;
-    const TypedAddress address = m_oSkype->callerAddress(typed);
+    const TypedAddress address = addressReader()->callerAddress(typed);
     if (address.handle.isEmpty()) {
         m_messages.show(address.problem, MsgBoxStyle::Exclamation, Product::name);
         return false;

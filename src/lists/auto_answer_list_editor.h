@@ -53,8 +53,11 @@ public:
     void load();
     // Appends the selected contact to the auto-answer list and selects it.
     void add();
+    // The client in use changed: typed addresses follow its rules from now on.
+    // The contacts and the list stay as they are until the next load.
+    void clientChanged();
     // Whether the client in use takes callers by a typed address (asked of the
-    // object the last load made).
+    // object the last load made, or of the client's since a change).
     bool takesAddresses() const;
     // Appends the caller at the typed address, written as the client names the
     // caller, and selects it. Empty or unusable input is said in a box and
@@ -67,12 +70,16 @@ public:
 
 private:
     bool append(const QString& handle);
+    Automation* addressReader() const;
 
     MessageBoxService& m_messages;
     AutomationFactory& m_factory;
     QString m_programDir;
     QString m_fileName;
     std::unique_ptr<Automation> m_oSkype;
+    // An object of the client in use since a change after the last load, which
+    // reads typed addresses; none when that is oSkype's client.
+    std::unique_ptr<Automation> m_addressReader;
     // The list file's encoding as it was read, which a save keeps.
     ListFile::Encoding m_encoding = ListFile::Encoding::Utf8;
     ListBox m_contacts;

@@ -140,6 +140,12 @@ void AutoAnswerListForm::CmdRemove_Click() {
 void AutoAnswerListForm::CmdSave_Click() {
     m_editor.save();
 }
+
+void AutoAnswerListForm::clientChanged() {
+    m_editor.clientChanged();
+    showAddressControls(m_editor.takesAddresses());
+}
+
 void AutoAnswerListForm::CmdAddAddress_Click() {
     if (m_txtAddress && m_editor.addAddress(m_txtAddress->text()))
         m_txtAddress->clear();

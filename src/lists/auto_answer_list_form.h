@@ -66,6 +66,9 @@ public:
     void CmdSave_Click();
     // Adds the caller at the typed address, and empties the field when it did.
     void CmdAddAddress_Click();
+    // The client in use changed: typed addresses, and the field for them, follow
+    // it; the contacts shown are the old client's until the window loads again.
+    void clientChanged();
 
 protected:
     AutoAnswerListForm(const AutoAnswerListLayout& layout, MessageBoxService& messages,

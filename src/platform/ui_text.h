@@ -14,6 +14,9 @@ public:
         : m_english(QString::fromUtf8(source)),
           m_shown(QCoreApplication::translate(context, source)) {}
 
+    // A text that is the same in every language (one that comes translated already).
+    static UiText untranslated(const QString& text) { return {text, text}; }
+
     UiText arg(const QString& value) const { return {m_english.arg(value), m_shown.arg(value)}; }
     UiText arg(qint64 value) const { return {m_english.arg(value), m_shown.arg(value)}; }
     UiText arg(const QString& first, const QString& second) const {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/run_time_error.h"
 #include "client/automation.h"
+#include "platform/run_time_error.h"
 
 #include <QHash>
 #include <QPointer>
@@ -56,6 +56,8 @@ public:
     };
 
     bool running = true;
+    // Whether its objects take callers by a typed address (none is usable).
+    bool takesAddresses = false;
     QList<Contact> contacts;
     // Each attach request takes the next entry and raises those statuses, in
     // order, from inside the request. With the queue empty it raises nothing.
@@ -98,6 +100,7 @@ public:
     void attach(int protocol, bool wait) override;
     QList<SkypeUserPtr> friends() override;
     SkypeUserPtr user(const QString& handle) override;
+    bool takesAddresses() override { return m_client.takesAddresses; }
 
     bool attached() const { return m_attached; }
     void raiseAttachmentStatus(int status);

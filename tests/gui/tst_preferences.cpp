@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -73,6 +74,10 @@ private slots:
     void textsNameTheClientInUse();
     void choosingAnotherClientAtRunTime();
     void attachAutomaticallyAndStartAtLogin();
+    void theClientInUseIsKeptAndTheLastChangeSaved();
+    void aStartWithNoneChosenSearchesUntilOneRuns();
+    void startAtLoginFollowsTheEntry_data();
+    void startAtLoginFollowsTheEntry();
     void settingsThatCannotBeWrittenAreReportedOnce();
 
 private:
@@ -145,12 +150,17 @@ void PreferencesTest::choosingAnotherClientAtRunTime() {
     FakeClient& jami = m_fakes[size_t(Client::Jami)];
     desktop.attachOutcomes = jami.attachOutcomes = {{0}};
     Program program(m_fakes, Client::DesktopApi, /*autoAttachOption=*/true);
+    program.window->mnuCallOnlyAutoAnswerList_Click();
+    jami.takesAddresses = true;
     // The first try starts from the event loop, with the window shown.
     QTRY_VERIFY(program.attached() && program.attached() == desktop.created.back());
 
     // The old attachment goes; auto-attaching, the new client is attached at
-    // once; the record names it; the choice is saved.
+    // once; the record names it; the choice is saved; the open list takes the
+    // new client's typed addresses.
     program.item("mnuClientJami")->trigger();
+    const QLineEdit* address = program.window->autoCallList().reach().txtAddress();
+    QVERIFY(address && !address->isHidden());
     QVERIFY(program.item("mnuClientJami")->isChecked());
     QTRY_VERIFY(desktop.created.back().isNull());
     QVERIFY(program.attached() && program.attached() == jami.created.back());
@@ -173,8 +183,9 @@ void PreferencesTest::attachAutomaticallyAndStartAtLogin() {
         QVERIFY(desktop.log.empty());
 
         desktop.attachOutcomes = {{0}};
-        program.item("mnuAttachAutomatically")->trigger(); // on: attached at once
+        program.item("mnuAttachAutomatically")->trigger(); // on: attached at once, client kept
         QVERIFY(program.attached() && program.attached()->attached());
+        QCOMPARE(Settings(Settings::defaultPath()).saved().client, Client::DesktopApi);
         program.item("mnuStartAtLogin")->trigger(); // on: a valid entry that starts this program
         QVERIFY(program.item("mnuStartAtLogin")->isChecked());
         QVERIFY(FileBytes::get(entry).contains(
@@ -214,6 +225,79 @@ void PreferencesTest::attachAutomaticallyAndStartAtLogin() {
     QCOMPARE(FileBytes::get(entry), own);
     QVERIFY(program.item("mnuStartAtLogin")->isChecked());
     QCOMPARE(program.boxes.shown.back().style, MsgBoxStyle::Question);
+}
+
+void PreferencesTest::theClientInUseIsKeptAndTheLastChangeSaved() {
+    // Start at Login keeps the client in use (found running, never chosen).
+    Program program(m_fakes, Client::Baresip);
+    program.item("mnuStartAtLogin")->trigger();
+    QCOMPARE(Settings(Settings::defaultPath()).saved().client, Client::Baresip);
+    // A typo corrected while the change to it takes effect (its attach waits).
+    bool again = true;
+    connect(&program.preferences, &Preferences::clientChanged, this, [&] {
+        if (std::exchange(again, false))
+            program.preferences.setBaresipControl("127.0.0.1:5555");
+    });
+    program.preferences.setBaresipControl("192.0.2.99:4444");
+    QCOMPARE(Settings(Settings::defaultPath()).saved().baresipControl,
+             program.preferences.setup().baresipControl);
+    QCOMPARE(program.preferences.setup().baresipControl.port, 5555);
+}
+
+void PreferencesTest::aStartWithNoneChosenSearchesUntilOneRuns() {
+    struct : RunningClients {
+        bool jamiRuns = false;
+        bool jami() override { return jamiRuns; }
+        bool desktopApi() override { return false; }
+        bool baresip(const ControlAddress&) override { return false; }
+    } running;
+    m_fakes[size_t(Client::Jami)].attachOutcomes = {{0}};
+    Program program(m_fakes, Client::DesktopApi, /*autoAttachOption=*/true);
+    program.preferences.searchForClient(running, 10);
+    program.item("mnuStartAtLogin")->trigger(); // keeps none while none is chosen
+    QTest::qWait(50);
+    QVERIFY(!program.item("mnuClientDesktopApi")->isChecked());
+    QVERIFY(!Settings(Settings::defaultPath()).saved().client);
+    const auto state = [&] { return program.window->findChild<QLabel*>("lblAttachState")->text(); };
+    QCOMPARE(state(), QStringLiteral("Not attached: no calling client is running"));
+    running.jamiRuns = true;
+    QTRY_VERIFY(program.attached() && program.attached()->attached() &&
+                program.attached() == m_fakes[size_t(Client::Jami)].created.back());
+    QVERIFY(program.item("mnuClientJami")->isChecked());
+    QCOMPARE(state(), QStringLiteral("Attached to Jami"));
+    QCOMPARE(Settings(Settings::defaultPath()).saved().client, Client::Jami);
+}
+
+void PreferencesTest::startAtLoginFollowsTheEntry_data() {
+    // "ours...": as a Pellorin at another path wrote it, then with "..." (a later line wins).
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("ours") << QByteArray("ours") << true << false;
+    QTest::newRow("ours, turned off")
+        << QByteArray("oursX-GNOME-Autostart-enabled=false\n") << false << true;
+    QTest::newRow("ours, edited") << QByteArray("oursExec=pellorin --client jami\n") << true
+                                  << true;
+    QTest::newRow("the user's, hidden")
+        << QByteArray("[Desktop Entry]\nExec=pellorin\n Hidden = true\n[Desktop Action A]\n")
+        << false << true;
+}
+
+void PreferencesTest::startAtLoginFollowsTheEntry() {
+    QFETCH(QByteArray, entry);
+    QFETCH(bool, checked);
+    QFETCH(bool, asked);
+    const QString path = AutostartEntry::defaultPath();
+    AutostartEntry(path, "/elsewhere/pellorin").write();
+    if (entry.startsWith("ours"))
+        entry = FileBytes::get(path) + entry.mid(4);
+    QVERIFY(FileBytes::put(path, entry));
+    Program program(m_fakes, Client::DesktopApi);
+    QCOMPARE(program.item("mnuStartAtLogin")->isChecked(), checked);
+    program.boxes.shown.clear();
+    program.item("mnuStartAtLogin")->trigger(); // No, when asked
+    QCOMPARE(!program.boxes.shown.empty(), asked);
+    QCOMPARE(FileBytes::get(path), asked ? entry : QByteArray("<missing>"));
 }
 
 void PreferencesTest::settingsThatCannotBeWrittenAreReportedOnce() {

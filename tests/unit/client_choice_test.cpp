@@ -30,7 +30,7 @@ TEST(ClientChoice, CommandLineThenSavedThenRunningThenTheDefault) {
         const char* arguments;
         const char* file;
         const char* running;
-        const char* chosen; // client, address, and "auto" when attaching by itself
+        const char* chosen; // client, address, "auto" (saved), "search" (goes on looking)
         const char* why;
     };
     const Row rows[] = {
@@ -62,6 +62,10 @@ TEST(ClientChoice, CommandLineThenSavedThenRunningThenTheDefault) {
          "chosen in Options"},
         {"", "\xff[[=\n\x01=\x02\n[General\nclient", "desktop-api", "desktop-api 127.0.0.1:4444",
          "com.Skype.API"},
+        // Attaching by itself with none chosen or running: the default until one runs.
+        {"", "[General]\nauto-attach=true\n", "", "desktop-api 127.0.0.1:4444 auto search",
+         "none found"},
+        {"--auto-attach", nullptr, "", "desktop-api 127.0.0.1:4444 search", "none found"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.arguments) + " | " + (row.file ? row.file : "no file") +
@@ -83,6 +87,8 @@ TEST(ClientChoice, CommandLineThenSavedThenRunningThenTheDefault) {
             clientId(choice.setup.client) + ' ' + controlAddressText(choice.setup.baresipControl);
         if (settings.saved().autoAttach)
             chosen += " auto";
+        if (choice.search)
+            chosen += " search";
         EXPECT_EQ(chosen, row.chosen);
         EXPECT_TRUE(choice.why.contains(row.why)) << choice.why.toStdString();
         // baresip is looked for where it would be attached to.

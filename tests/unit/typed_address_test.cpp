@@ -1,6 +1,7 @@
 // Callers added by a typed address, per client: the list entry each address
 // makes (written as the client names the caller ringing from it), or the box
-// that refuses it and leaves the list as it was.
+// that refuses it and leaves the list as it was; also in a list loaded with the
+// other client before the client in use changed.
 
 #include "client/baresip/baresip_automation_factory.h"
 #include "client/jami/jami_automation_factory.h"
@@ -19,7 +20,8 @@ TEST(TypedAddress, PerClient) {
     struct Row {
         bool jami; // else baresip
         QString typed;
-        QString entry; // empty: refused
+        QString entry;         // empty: refused
+        bool switched = false; // loaded with the other client
     };
     const Row rows[] = {
         // Jami names a SIP account's caller user@host, without the port.
@@ -40,6 +42,8 @@ TEST(TypedAddress, PerClient) {
         {false, "alice", ""},
         {false, "a\tb@192.0.2.7", ""},
         {false, "sip:ali\u00adce@192.0.2.7:5072\u200b", "alice@192.0.2.7:5072"},
+        {false, "sip:alice@192.0.2.7:5072", "alice@192.0.2.7:5072", true},
+        {true, "sip:alice@192.0.2.7:5072", "alice@192.0.2.7", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed.toStdString());
@@ -51,11 +55,20 @@ TEST(TypedAddress, PerClient) {
         });
         JamiAutomationFactory jamiLink({.commandMs = 200},
                                        [] { return std::make_unique<ScriptedJami>(); });
+        struct : AutomationFactory { // the client in use
+            AutomationFactory* in;
+            std::unique_ptr<Automation> create() override { return in->create(); }
+        } link;
+        const auto use = [&](bool jami) {
+            link.in = jami ? static_cast<AutomationFactory*>(&jamiLink) : &baresipLink;
+        };
+        use(row.jami != row.switched);
         RecordingMessageBox boxes;
-        AutoAnswerListEditor editor(
-            boxes, row.jami ? static_cast<AutomationFactory&>(jamiLink) : baresipLink,
-            QDir::tempPath(), QStringLiteral("no such list"));
+        AutoAnswerListEditor editor(boxes, link, QDir::tempPath(), QStringLiteral("no such list"));
         editor.load();
+        use(row.jami);
+        if (row.switched)
+            editor.clientChanged();
         ASSERT_TRUE(editor.takesAddresses());
         editor.answerList().addItem("carol@192.0.2.9");
         EXPECT_EQ(editor.addAddress(row.typed), !row.entry.isEmpty());
