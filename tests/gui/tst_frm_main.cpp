@@ -1,11 +1,15 @@
 #include "app/frm_main.h"
 #include "app/startup.h"
+#include "app/translations.h"
 #include "fakes/fake_client.h"
 #include "fakes/file_bytes.h"
+#include "fakes/log_capture.h"
 #include "fakes/memory_transport.h"
 #include "fakes/recorders.h"
 #include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
+#include "platform/error_report.h"
+#include "platform/list_box.h"
 #include "platform/run_time_error.h"
 #include "platform/window_instance.h"
 
@@ -96,6 +100,8 @@ private slots:
     void exitUnloadsEveryWindowAndEndsTheProgram();
     void afterExitNothingOfTheProgramRuns();
     void closingTheMainWindowUnloadsTheChildrenFirst();
+    void windowsSpeakTheDesktopsLanguage_data();
+    void windowsSpeakTheDesktopsLanguage();
 };
 
 void TestFrmMain::promptComesBeforeTheWindow() {
@@ -349,6 +355,76 @@ void TestFrmMain::closingTheMainWindowUnloadsTheChildrenFirst() {
     a.reach();
     QVERIFY(h.window.close());
     QVERIFY(!a.isLoaded());
+}
+
+void TestFrmMain::windowsSpeakTheDesktopsLanguage_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("menus");
+    QTest::addColumn<QString>("notice"); // the box at start, which names the client
+    QTest::addColumn<QString>("yes");    // Qt's own text, from Qt's translations
+    QTest::newRow("C") << "C" << QStringList{"&File", "Options", "View", "Help"}
+                       << "Please attach Pellorin to your Skype client first before using any "
+                          "features,\r\nby clicking on File > Attach to Skype"
+                       << "&Yes";
+    QTest::newRow("de") << "de_DE" << QStringList{"&Datei", "Optionen", "Ansicht", "Hilfe"}
+                        << "Bitte verbinden Sie Pellorin zuerst mit Ihrem Skype-Client, bevor Sie "
+                           "eine Funktion nutzen,\r\nüber Datei > Mit Skype verbinden"
+                        << "&Ja";
+    QTest::newRow("fr") << "fr_FR" << QStringList{"&Fichier", "Options", "Affichage", "Aide"}
+                        << "Veuillez d'abord connecter Pellorin à votre client Skype avant "
+                           "d'utiliser ses fonctions,\r\nen cliquant sur Fichier > Se connecter à "
+                           "Skype"
+                        << "&Oui";
+    QTest::newRow("es") << "es_ES" << QStringList{"&Archivo", "Opciones", "Ver", "Ayuda"}
+                        << "Conecte primero Pellorin con su cliente de Skype antes de usar "
+                           "cualquier función,\r\nhaciendo clic en Archivo > Conectar con Skype"
+                        << "&Sí";
+    QTest::newRow("it") << "it_IT" << QStringList{"&File", "Opzioni", "Visualizza", "Aiuto"}
+                        << "Collegare Pellorin al client Skype prima di usarne le "
+                           "funzioni,\r\nfacendo clic su File > Collega a Skype"
+                        << "&Sì";
+    QTest::newRow("pt_BR") << "pt_BR" << QStringList{"&Arquivo", "Opções", "Exibir", "Ajuda"}
+                           << "Conecte o Pellorin ao seu cliente Skype antes de usar qualquer "
+                              "recurso,\r\nclicando em Arquivo > Conectar ao Skype"
+                           << "&Sim";
+}
+
+void TestFrmMain::windowsSpeakTheDesktopsLanguage() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, menus);
+    QFETCH(QString, notice);
+    QFETCH(QString, yes);
+    // Every language the program carries has its row.
+    QCOMPARE(Translations::languages(), (QStringList{"de", "es", "fr", "it", "pt_BR"}));
+    Translations translations;
+    translations.install(QLocale(locale));
+
+    FakeClient client;
+    FakeAutomationFactory factory{client};
+    RecordingMessageBox boxes;
+    RecordingShellOpen shell;
+    RecordingNotificationIcon tray;
+    RecordingPause pause;
+    const std::unique_ptr<frmMain> window =
+        startProgram(AppServices{boxes, shell, pause, factory, tray, QDir::tempPath()});
+
+    QStringList shownMenus;
+    for (QAction* menu : window->menuBar()->actions())
+        shownMenus << menu->text();
+    QCOMPARE(shownMenus, menus);
+    QCOMPARE(boxes.texts(), QStringList{notice});
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+
+    // A failure's box speaks the language; its log line stays English.
+    const QString english = QStringLiteral("Invalid property value (list index 5)");
+    boxes.shown.clear();
+    LogCapture log;
+    ErrorReport errors(boxes);
+    ListBox list;
+    runHandler(errors, [&] { list.setListIndex(5); });
+    QCOMPARE(boxes.texts().size(), 1);
+    QCOMPARE(boxes.texts()[0].endsWith(english), locale == "C");
+    QVERIFY2(log.lines.join('\n').contains(english), qPrintable(log.lines.join('\n')));
 }
 
 QTEST_MAIN(TestFrmMain)
