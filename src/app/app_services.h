@@ -4,6 +4,7 @@
 
 class AutomationFactory;
 class CallRecord;
+class DesktopNotifications;
 class MessageBoxService;
 class NotificationIcon;
 class Pause;
@@ -23,6 +24,10 @@ struct AppServices {
     QString programDir;
     // Where the calls the program acts on are kept; nowhere when null.
     CallRecord* callRecord = nullptr;
+    // The record's file, which View > Answered Calls reads; none when empty.
+    QString callLogPath = {};
+    // Where the program tells the user that it answered a call; nowhere when null.
+    DesktopNotifications* notifications = nullptr;
     // No notice at start: attach at once, and again whenever the attachment ends.
     bool autoAttach = false;
     // What Options changes beside the lists and the logo (the client in use,

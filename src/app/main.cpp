@@ -8,6 +8,7 @@
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "lists/list_location.h"
+#include "platform/dbus_desktop_notifications.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/product.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
     DesktopShellOpen shell;
     ThreadPause pause;
     QtNotificationIcon trayIcon;
+    DbusDesktopNotifications notifications;
     CallLogFile calls(CallLogFile::defaultPath(), clientId(automation.setup().client));
     Preferences preferences(
         settings, automation,
@@ -70,6 +72,8 @@ int main(int argc, char* argv[]) {
                                .programDir =
                                    ListLocation::choose(QApplication::applicationDirPath()),
                                .callRecord = &calls,
+                               .callLogPath = calls.path(),
+                               .notifications = &notifications,
                                .autoAttach = options.autoAttach || settings.saved().autoAttach,
                                .preferences = &preferences};
 

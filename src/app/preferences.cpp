@@ -45,6 +45,22 @@ void Preferences::setAutoAttach(bool on) {
     m_settings.setAutoAttach(on);
 }
 
+bool Preferences::notifiesWhenAnswering() const {
+    return m_settings.saved().notifyWhenAnswering;
+}
+
+void Preferences::setNotifyWhenAnswering(bool on) {
+    m_settings.setNotifyWhenAnswering(on);
+}
+
+QByteArray Preferences::windowGeometry() const {
+    return m_settings.saved().windowGeometry;
+}
+
+void Preferences::setWindowGeometry(const QByteArray& geometry) {
+    m_settings.setWindowGeometry(geometry);
+}
+
 void Preferences::setStartAtLogin(bool on) {
     if (m_autostart.exists() && !m_autostart.isOurs() &&
         !m_messages.ask(

@@ -3,6 +3,7 @@
 #include "app/autostart_entry.h"
 #include "app/client_in_use.h"
 
+#include <QByteArray>
 #include <QObject>
 
 class CallLogFile;
@@ -28,6 +29,12 @@ public:
     // HOST:PORT gets a box saying so and changes nothing.
     void setBaresipControl(const QString& text);
     void setAutoAttach(bool on);
+    // A desktop notification for each call answered (or not) by the program.
+    bool notifiesWhenAnswering() const;
+    void setNotifyWhenAnswering(bool on);
+    // The main window's place at the end of the last run; empty the first time.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
 
     bool startsAtLogin() const { return m_autostart.exists(); }
     // Start at Login turned on writes the autostart entry, off removes it. An
