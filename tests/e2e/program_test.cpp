@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "contacts/frm_contact.h"
 #include "fakes/file_bytes.h"
+#include "fakes/log_capture.h"
 #include "fakes/recorders.h"
 #include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
@@ -17,7 +18,9 @@
 
 #include <QAction>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDate>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -150,6 +153,23 @@ TEST(Program, AnswersExactlyTheCallersOnItsLists) {
     for (quint32 id : {fromBob, fromAlice, fromCarol})
         standIn.hangup(id);
     standIn.stop();
+}
+
+// A bus with no notification service: sending never waits for it, and the log
+// says so once, however many calls were answered.
+TEST(Program, NoNotificationServiceCostsOneLogLine) {
+    if (QDBusConnection::sessionBus().interface()->activatableServiceNames().value().contains(
+            "org.freedesktop.Notifications"))
+        GTEST_SKIP() << "a notification daemon is installed for the bus to start";
+    LogCapture log;
+    DbusDesktopNotifications notifications;
+    QElapsedTimer sending;
+    sending.start();
+    for (int i = 0; i < 20; ++i)
+        notifications.notify("Pellorin answered rose", "Your video is on.");
+    EXPECT_LT(sending.elapsed(), 200);
+    QTest::qWait(500);
+    EXPECT_EQ(log.lines.filter("pellorin.notifications").size(), 1) << log.lines.join('|').toStdString();
 }
 
 // Opening a list window reads the client's contacts through the window's own
