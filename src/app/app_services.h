@@ -24,14 +24,14 @@ struct AppServices {
     QString programDir;
     // Where the calls the program acts on are kept; nowhere when null.
     CallRecord* callRecord = nullptr;
-    // The record's file, which View > Answered Calls reads; none when empty.
-    QString callLogPath = {};
-    // Where the program tells the user that it answered a call; nowhere when null.
-    DesktopNotifications* notifications = nullptr;
     // No notice at start: attach at once, and again whenever the attachment ends.
     bool autoAttach = false;
     // What Options changes beside the lists and the logo (the client in use,
     // attaching by itself, starting at login); without it Options offers none of
     // that. `automation` is then the client link it switches.
     Preferences* preferences = nullptr;
+    // The record's file, which View > Answered Calls reads; none when empty.
+    QString callLogPath = {};
+    // Where the program tells the user that it answered a call; nowhere when null.
+    DesktopNotifications* notifications = nullptr;
 };

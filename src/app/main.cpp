@@ -72,10 +72,10 @@ int main(int argc, char* argv[]) {
                                .programDir =
                                    ListLocation::choose(QApplication::applicationDirPath()),
                                .callRecord = &calls,
-                               .callLogPath = calls.path(),
-                               .notifications = &notifications,
                                .autoAttach = options.autoAttach || settings.saved().autoAttach,
-                               .preferences = &preferences};
+                               .preferences = &preferences,
+                               .callLogPath = calls.path(),
+                               .notifications = &notifications};
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);
     instance.listen([window = mainWindow.get()] { window->bringBack(); });

@@ -99,8 +99,13 @@ TEST(Program, AnswersExactlyTheCallersOnItsLists) {
     NotificationService notificationService;
     ASSERT_TRUE(notificationService.start());
     DbusDesktopNotifications notifications;
-    frmMain window(AppServices{boxes, shell, pause, automation, tray, dir.path(), nullptr, {},
-                               &notifications});
+    frmMain window(AppServices{.messages = boxes,
+                               .shell = shell,
+                               .pause = pause,
+                               .automation = automation,
+                               .trayIcon = tray,
+                               .programDir = dir.path(),
+                               .notifications = &notifications});
     window.show();
 
     window.mnuAttach_Click();

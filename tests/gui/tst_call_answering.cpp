@@ -63,8 +63,15 @@ private slots:
         m_notifications.sent.clear();
         m_record = std::make_unique<CallLogFile>(m_dir->filePath("calls.log"), "fake");
         m_main = std::make_unique<frmMain>(
-            AppServices{*m_boxes, m_shell, *m_pause, *m_factory, m_tray, m_dir->path(),
-                        m_record.get(), m_record->path(), &m_notifications});
+            AppServices{.messages = *m_boxes,
+                        .shell = m_shell,
+                        .pause = *m_pause,
+                        .automation = *m_factory,
+                        .trayIcon = m_tray,
+                        .programDir = m_dir->path(),
+                        .callRecord = m_record.get(),
+                        .callLogPath = m_record->path(),
+                        .notifications = &m_notifications});
         m_main->show();
         m_client->attachOutcomes = {{0}};
         m_main->mnuAttach_Click();
