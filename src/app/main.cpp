@@ -8,6 +8,7 @@
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "lists/list_location.h"
+#include "platform/dbus_desktop_notifications.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/product.h"
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
     DesktopShellOpen shell;
     ThreadPause pause;
     QtNotificationIcon trayIcon;
+    DbusDesktopNotifications notifications;
     CallLogFile calls(CallLogFile::defaultPath(), clientId(automation.setup().client));
     Preferences preferences(
         settings, automation,
@@ -72,7 +74,9 @@ int main(int argc, char* argv[]) {
                                    ListLocation::choose(QApplication::applicationDirPath()),
                                .callRecord = &calls,
                                .autoAttach = options.autoAttach || settings.saved().autoAttach,
-                               .preferences = &preferences};
+                               .preferences = &preferences,
+                               .callLogPath = calls.path(),
+                               .notifications = &notifications};
 
     // Attaching by itself with no client chosen: the one that comes is used.
     if (choice.search)

@@ -153,6 +153,7 @@ void TestFrmMain::menuTreeIsExact() {
         "mnuHideLogo|Hide Logo|2|command",
         "mnuViewMenu|View|0|menu",
         "mnuSkypeContacts|Skype Contacts|1|command",
+        "mnuAnsweredCalls|Answered Calls|1|command",
         "mnuSep2|-|1|separator",
         "mnuMinimizeToTray|Minimize to Tray|1|command",
         "mnuHelp|Help|0|menu",
