@@ -12,6 +12,8 @@
 #   auto_attach_soak the program left running with --auto-attach: 2,000 rings, the
 #                    stand-in restarted every 200; missed callers, time to attach
 #                    again beside a bare attach request, resident memory
+#   answered_calls_bench  View > Answered Calls over 2 x 1 MiB of record, beside a
+#                    plain read of the same files
 #   save_kills       kills during saves of a list (--kills N, 500 by default), and
 #                    the temporary files left beside it
 #
@@ -20,9 +22,9 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer jami_answer
-    save_kills auto_attach_soak)
+    save_kills auto_attach_soak answered_calls_bench)
 # These need no session bus.
-busless=" list_file_bench background_bench sip_answer save_kills "
+busless=" list_file_bench background_bench sip_answer save_kills answered_calls_bench "
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then
     echo "usage: $0 [$(IFS='|'; echo "${benchmarks[*]}") [options]]" >&2
     exit 2

@@ -94,3 +94,10 @@ sleep 1
 xdotool windowunmap --sync "$(window "$main")"
 xdotool windowactivate "$(window '^Stand-in calling client$')" 2>/dev/null || true
 shot '^Stand-in calling client$' standin.png
+
+# The main window again, its status bar naming the call from bob, and the record of
+# the calls answered in View > Answered Calls.
+xdotool windowmap --sync "$(xdotool search --name "$main" | head -n 1)"
+wait_for 10 shown "$main"
+keys "$main" alt+f Left Left Down Return # View > Answered Calls
+shot "$main" answered-calls.png

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnsweredCallsModel</name>
+    <message>
+        <source>Pellorin cannot read this line of the record.</source>
+        <translation>Pellorin kann diese Zeile der Aufzeichnung nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>Anrufer</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>What was done</source>
+        <translation>Was geschah</translation>
+    </message>
+</context>
+<context>
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
@@ -138,6 +161,33 @@
     <message>
         <source>Pellorin could not remove the autostart entry %1: %2</source>
         <translation>Pellorin konnte den Autostart-Eintrag %1 nicht entfernen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CallOutcome</name>
+    <message>
+        <source>answer failed</source>
+        <translation>Annehmen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>answered with video</source>
+        <translation>mit Video angenommen</translation>
+    </message>
+    <message>
+        <source>answered, video failed</source>
+        <translation>angenommen, Video fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>answered, video not started</source>
+        <translation>angenommen, Video nicht gestartet</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>angenommen</translation>
+    </message>
+    <message>
+        <source>not answered</source>
+        <translation>nicht angenommen</translation>
     </message>
 </context>
 <context>
@@ -361,6 +411,17 @@
     </message>
 </context>
 <context>
+    <name>frmAnsweredCalls</name>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Angenommene Anrufe</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
@@ -540,6 +601,30 @@ by clicking on File &gt; Attach to %1</source>
     <message>
         <source>Not attached: no calling client is running</source>
         <translation>Nicht verbunden: Es läuft kein Anruf-Client</translation>
+    </message>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Angenommene Anrufe</translation>
+    </message>
+    <message>
+        <source>Notify When Answering</source>
+        <translation>Beim Annehmen benachrichtigen</translation>
+    </message>
+    <message>
+        <source>Last: %1, %2, %3</source>
+        <translation>Zuletzt: %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Pellorin answered %1</source>
+        <translation>Pellorin hat den Anruf von %1 angenommen</translation>
+    </message>
+    <message>
+        <source>Your video is on.</source>
+        <translation>Ihr Video ist an.</translation>
+    </message>
+    <message>
+        <source>Pellorin could not answer %1</source>
+        <translation>Pellorin konnte den Anruf von %1 nicht annehmen</translation>
     </message>
 </context>
 </TS>

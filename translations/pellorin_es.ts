@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AnsweredCallsModel</name>
+    <message>
+        <source>Pellorin cannot read this line of the record.</source>
+        <translation>Pellorin no puede leer esta línea del registro.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>Llamante</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listas</translation>
+    </message>
+    <message>
+        <source>What was done</source>
+        <translation>Qué se hizo</translation>
+    </message>
+</context>
+<context>
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
@@ -138,6 +161,33 @@
     <message>
         <source>Pellorin could not remove the autostart entry %1: %2</source>
         <translation>Pellorin no ha podido eliminar la entrada de inicio automático %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CallOutcome</name>
+    <message>
+        <source>answer failed</source>
+        <translation>no se pudo responder</translation>
+    </message>
+    <message>
+        <source>answered with video</source>
+        <translation>respondida con vídeo</translation>
+    </message>
+    <message>
+        <source>answered, video failed</source>
+        <translation>respondida, falló el vídeo</translation>
+    </message>
+    <message>
+        <source>answered, video not started</source>
+        <translation>respondida, vídeo no iniciado</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>respondida</translation>
+    </message>
+    <message>
+        <source>not answered</source>
+        <translation>no respondida</translation>
     </message>
 </context>
 <context>
@@ -361,6 +411,17 @@
     </message>
 </context>
 <context>
+    <name>frmAnsweredCalls</name>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Llamadas respondidas</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
@@ -540,6 +601,30 @@ haciendo clic en Archivo &gt; Conectar con %1</translation>
     <message>
         <source>Not attached: no calling client is running</source>
         <translation>Sin conexión: no se está ejecutando ningún cliente de llamadas</translation>
+    </message>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Llamadas respondidas</translation>
+    </message>
+    <message>
+        <source>Notify When Answering</source>
+        <translation>Notificar al responder</translation>
+    </message>
+    <message>
+        <source>Last: %1, %2, %3</source>
+        <translation>Última: %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Pellorin answered %1</source>
+        <translation>Pellorin ha respondido a la llamada de %1</translation>
+    </message>
+    <message>
+        <source>Your video is on.</source>
+        <translation>Su vídeo está activado.</translation>
+    </message>
+    <message>
+        <source>Pellorin could not answer %1</source>
+        <translation>Pellorin no ha podido responder a la llamada de %1</translation>
     </message>
 </context>
 </TS>

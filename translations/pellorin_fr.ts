@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnsweredCallsModel</name>
+    <message>
+        <source>Pellorin cannot read this line of the record.</source>
+        <translation>Pellorin ne peut pas lire cette ligne de l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>Appelant</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listes</translation>
+    </message>
+    <message>
+        <source>What was done</source>
+        <translation>Action</translation>
+    </message>
+</context>
+<context>
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
@@ -138,6 +161,33 @@
     <message>
         <source>Pellorin could not remove the autostart entry %1: %2</source>
         <translation>Pellorin n&apos;a pas pu supprimer l&apos;entrée de démarrage automatique %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CallOutcome</name>
+    <message>
+        <source>answer failed</source>
+        <translation>échec de la réponse</translation>
+    </message>
+    <message>
+        <source>answered with video</source>
+        <translation>répondu avec la vidéo</translation>
+    </message>
+    <message>
+        <source>answered, video failed</source>
+        <translation>répondu, échec de la vidéo</translation>
+    </message>
+    <message>
+        <source>answered, video not started</source>
+        <translation>répondu, vidéo non démarrée</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>répondu</translation>
+    </message>
+    <message>
+        <source>not answered</source>
+        <translation>sans réponse</translation>
     </message>
 </context>
 <context>
@@ -361,6 +411,17 @@
     </message>
 </context>
 <context>
+    <name>frmAnsweredCalls</name>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Appels répondus</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
@@ -540,6 +601,30 @@ en cliquant sur Fichier &gt; Se connecter à %1</translation>
     <message>
         <source>Not attached: no calling client is running</source>
         <translation>Non connecté : aucun client d&apos;appel n&apos;est lancé</translation>
+    </message>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Appels répondus</translation>
+    </message>
+    <message>
+        <source>Notify When Answering</source>
+        <translation>Notifier lors d&apos;une réponse</translation>
+    </message>
+    <message>
+        <source>Last: %1, %2, %3</source>
+        <translation>Dernier : %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Pellorin answered %1</source>
+        <translation>Pellorin a répondu à l&apos;appel de %1</translation>
+    </message>
+    <message>
+        <source>Your video is on.</source>
+        <translation>Votre vidéo est activée.</translation>
+    </message>
+    <message>
+        <source>Pellorin could not answer %1</source>
+        <translation>Pellorin n&apos;a pas pu répondre à l&apos;appel de %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AnsweredCallsModel</name>
+    <message>
+        <source>Pellorin cannot read this line of the record.</source>
+        <translation>Pellorin non riesce a leggere questa riga del registro.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>Chiamante</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Elenchi</translation>
+    </message>
+    <message>
+        <source>What was done</source>
+        <translation>Cosa è stato fatto</translation>
+    </message>
+</context>
+<context>
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
@@ -138,6 +161,33 @@
     <message>
         <source>Pellorin could not remove the autostart entry %1: %2</source>
         <translation>Pellorin non è riuscito a rimuovere la voce di avvio automatico %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CallOutcome</name>
+    <message>
+        <source>answer failed</source>
+        <translation>risposta non riuscita</translation>
+    </message>
+    <message>
+        <source>answered with video</source>
+        <translation>risposto con video</translation>
+    </message>
+    <message>
+        <source>answered, video failed</source>
+        <translation>risposto, video non riuscito</translation>
+    </message>
+    <message>
+        <source>answered, video not started</source>
+        <translation>risposto, video non avviato</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>risposto</translation>
+    </message>
+    <message>
+        <source>not answered</source>
+        <translation>senza risposta</translation>
     </message>
 </context>
 <context>
@@ -361,6 +411,17 @@
     </message>
 </context>
 <context>
+    <name>frmAnsweredCalls</name>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Chiamate risposte</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
@@ -540,6 +601,30 @@ facendo clic su File &gt; Collega a %1</translation>
     <message>
         <source>Not attached: no calling client is running</source>
         <translation>Non collegato: nessun client di chiamata è in esecuzione</translation>
+    </message>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Chiamate risposte</translation>
+    </message>
+    <message>
+        <source>Notify When Answering</source>
+        <translation>Notifica alla risposta</translation>
+    </message>
+    <message>
+        <source>Last: %1, %2, %3</source>
+        <translation>Ultima: %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Pellorin answered %1</source>
+        <translation>Pellorin ha risposto alla chiamata di %1</translation>
+    </message>
+    <message>
+        <source>Your video is on.</source>
+        <translation>Il tuo video è attivo.</translation>
+    </message>
+    <message>
+        <source>Pellorin could not answer %1</source>
+        <translation>Pellorin non è riuscito a rispondere alla chiamata di %1</translation>
     </message>
 </context>
 </TS>

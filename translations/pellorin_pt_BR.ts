@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AnsweredCallsModel</name>
+    <message>
+        <source>Pellorin cannot read this line of the record.</source>
+        <translation>O Pellorin não consegue ler esta linha do registro.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>Quem ligou</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listas</translation>
+    </message>
+    <message>
+        <source>What was done</source>
+        <translation>O que foi feito</translation>
+    </message>
+</context>
+<context>
     <name>AttachState</name>
     <message>
         <source>Attached to %1</source>
@@ -138,6 +161,33 @@
     <message>
         <source>Pellorin could not remove the autostart entry %1: %2</source>
         <translation>O Pellorin não conseguiu remover a entrada de inicialização automática %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CallOutcome</name>
+    <message>
+        <source>answer failed</source>
+        <translation>falha ao atender</translation>
+    </message>
+    <message>
+        <source>answered with video</source>
+        <translation>atendida com vídeo</translation>
+    </message>
+    <message>
+        <source>answered, video failed</source>
+        <translation>atendida, falha no vídeo</translation>
+    </message>
+    <message>
+        <source>answered, video not started</source>
+        <translation>atendida, vídeo não iniciado</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>atendida</translation>
+    </message>
+    <message>
+        <source>not answered</source>
+        <translation>não atendida</translation>
     </message>
 </context>
 <context>
@@ -361,6 +411,17 @@
     </message>
 </context>
 <context>
+    <name>frmAnsweredCalls</name>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Chamadas atendidas</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
     <name>frmAutoCallList</name>
     <message>
         <source>Calls Auto Answer List</source>
@@ -540,6 +601,30 @@ clicando em Arquivo &gt; Conectar ao %1</translation>
     <message>
         <source>Not attached: no calling client is running</source>
         <translation>Não conectado: nenhum cliente de chamadas está em execução</translation>
+    </message>
+    <message>
+        <source>Answered Calls</source>
+        <translation>Chamadas atendidas</translation>
+    </message>
+    <message>
+        <source>Notify When Answering</source>
+        <translation>Notificar ao atender</translation>
+    </message>
+    <message>
+        <source>Last: %1, %2, %3</source>
+        <translation>Última: %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Pellorin answered %1</source>
+        <translation>O Pellorin atendeu a chamada de %1</translation>
+    </message>
+    <message>
+        <source>Your video is on.</source>
+        <translation>Seu vídeo está ligado.</translation>
+    </message>
+    <message>
+        <source>Pellorin could not answer %1</source>
+        <translation>O Pellorin não conseguiu atender a chamada de %1</translation>
     </message>
 </context>
 </TS>

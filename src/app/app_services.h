@@ -4,6 +4,7 @@
 
 class AutomationFactory;
 class CallRecord;
+class DesktopNotifications;
 class MessageBoxService;
 class NotificationIcon;
 class Pause;
@@ -29,4 +30,8 @@ struct AppServices {
     // attaching by itself, starting at login); without it Options offers none of
     // that. `automation` is then the client link it switches.
     Preferences* preferences = nullptr;
+    // The record's file, which View > Answered Calls reads; none when empty.
+    QString callLogPath = {};
+    // Where the program tells the user that it answered a call; nowhere when null.
+    DesktopNotifications* notifications = nullptr;
 };

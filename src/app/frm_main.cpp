@@ -1,8 +1,11 @@
 #include "frm_main.h"
 
 #include "answering/attachment.h"
+#include "answering/call_outcome.h"
 #include "app/client_choice.h"
 #include "app/preferences.h"
+#include "app/window_placement.h"
+#include "platform/desktop_notifications.h"
 #include "platform/error_report.h"
 #include "platform/message_box.h"
 #include "platform/product.h"
@@ -44,7 +47,14 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                                                               m_services.automation);
                       }),
       m_about(m_mdiArea, [] { return std::make_unique<frmAbout>(); }),
-      trayRecord(services.trayIcon), m_callHandler(*this, services.pause, services.callRecord),
+      m_answeredCalls(m_mdiArea,
+                      [this] {
+                          return std::make_unique<frmAnsweredCalls>(m_services.callLogPath,
+                                                                    m_actedCalls, m_services.shell,
+                                                                    [this] { return oSkype(); });
+                      }),
+      trayRecord(services.trayIcon), m_actedCalls(services.callRecord),
+      m_callHandler(*this, services.pause, &m_actedCalls),
       m_backgroundClient(this, m_mdiArea, m_windowSystem) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Product::caption);
@@ -67,8 +77,16 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
 
     buildMenus();
 
+    // The attachment's state goes at the left of the status bar; the latest call
+    // stays at its right.
+    m_lastCallLabel = new QLabel(this);
+    m_lastCallLabel->setObjectName(QStringLiteral("lblLastCall"));
+    statusBar()->setObjectName(QStringLiteral("staMain"));
+    statusBar()->addPermanentWidget(m_lastCallLabel);
+
     const QSize client = Units::twipsSize(9750, 6630);
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    resize(client.width(),
+           client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
     // A label, not a passing message: it stays, and screen readers read it.
     m_stateLabel->setObjectName(QStringLiteral("lblAttachState"));
@@ -76,6 +94,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     showAttachState();
     connect(m_attachment, &Attachment::stateChanged, this, &frmMain::showAttachState);
     connect(m_attachment, &Attachment::callStatus, this, &frmMain::oSkype_CallStatus);
+    connect(&m_actedCalls, &ActedCalls::added, this, &frmMain::actedCalls_Added);
     connect(&trayRecord, &NotificationIcon::activated, this, &frmMain::trayRecord_Activated);
 }
 
@@ -122,6 +141,7 @@ void frmMain::buildMenus() {
     QMenu* view = addMenu(nullptr, "mnuViewMenu", tr("View"));
     m_contactsCommand =
         addCommand(view, "mnuSkypeContacts", contactsCaption(), &frmMain::mnuSkypeContacts_Click);
+    addCommand(view, "mnuAnsweredCalls", tr("Answered Calls"), &frmMain::mnuAnsweredCalls_Click);
     addSeparator(view, "mnuSep2");
     addCommand(view, "mnuMinimizeToTray", tr("Minimize to Tray"),
                &frmMain::mnuMinimizeToTray_Click);
@@ -161,6 +181,10 @@ void frmMain::buildPreferenceItems(QMenu* options, Preferences& preferences) {
     m_startAtLogin = addCommand(options, "mnuStartAtLogin", tr("Start at Login"),
                                 &frmMain::mnuStartAtLogin_Click);
     m_startAtLogin->setCheckable(true);
+    m_notifyWhenAnswering =
+        addCommand(options, "mnuNotifyWhenAnswering", tr("Notify When Answering"),
+                   &frmMain::mnuNotifyWhenAnswering_Click);
+    m_notifyWhenAnswering->setCheckable(true);
     // The entry may come or go behind the program's back.
     connect(options, &QMenu::aboutToShow, this, &frmMain::showPreferences);
     connect(&preferences, &Preferences::clientChanged, this, &frmMain::preferences_ClientChanged);
@@ -178,6 +202,7 @@ void frmMain::showPreferences() {
         item->setChecked(!preferences->searching() && client == preferences->setup().client);
     m_attachAutomatically->setChecked(m_services.autoAttach);
     m_startAtLogin->setChecked(preferences->startsAtLogin());
+    m_notifyWhenAnswering->setChecked(preferences->notifiesWhenAnswering());
 }
 
 // The captions that name the client in use.
@@ -256,6 +281,47 @@ void frmMain::mnuStartAtLogin_Click() {
     runHandler(m_errors,
                [this] { m_services.preferences->setStartAtLogin(m_startAtLogin->isChecked()); });
     showPreferences();
+}
+
+void frmMain::mnuNotifyWhenAnswering_Click() {
+    runHandler(m_errors, [this] {
+        m_services.preferences->setNotifyWhenAnswering(m_notifyWhenAnswering->isChecked());
+    });
+    showPreferences();
+}
+
+void frmMain::placeOnScreen() {
+    WindowPlacement::place(*this, m_services.preferences ? m_services.preferences->windowGeometry()
+                                                         : QByteArray());
+}
+
+QString frmMain::shownName(const QString& handle) const {
+    Automation* object = oSkype();
+    return object ? object->shownName(handle) : handle;
+}
+
+void frmMain::actedCalls_Added(const AnsweredCall& call, const QDateTime& when) {
+    const CallOutcome outcome = CallOutcome::of(call.outcome);
+    const QString name = shownName(call.handle);
+    m_lastCallLabel->setText(
+        tr("Last: %1, %2, %3").arg(name, when.toString(QStringLiteral("HH:mm")), outcome.words));
+    if (!m_services.notifications ||
+        (m_services.preferences && !m_services.preferences->notifiesWhenAnswering()))
+        return;
+    switch (outcome.result) {
+    case CallOutcome::Result::AnsweredWithVideo:
+        m_services.notifications->notify(tr("Pellorin answered %1").arg(name),
+                                         tr("Your video is on."));
+        break;
+    case CallOutcome::Result::Answered:
+        m_services.notifications->notify(tr("Pellorin answered %1").arg(name), {});
+        break;
+    case CallOutcome::Result::Failed:
+        m_services.notifications->notify(tr("Pellorin could not answer %1").arg(name), outcome.why);
+        break;
+    case CallOutcome::Result::NotAnswered:
+        break;
+    }
 }
 
 void frmMain::MDIForm_Load() {
@@ -356,6 +422,10 @@ void frmMain::changeEvent(QEvent* event) {
 void frmMain::mnuSkypeContacts_Click() {
     runHandler(m_errors, [this] { m_contactWindow.show(); });
 }
+void frmMain::mnuAnsweredCalls_Click() {
+    runHandler(m_errors, [this] { m_answeredCalls.show(); });
+}
+
 void frmMain::mnuMinimizeToTray_Click() {
     runHandler(m_errors, [this] { minimize_to_tray(); });
 }
@@ -420,6 +490,14 @@ void frmMain::MDIForm_Unload() {
 
 void frmMain::endProgram() {
     m_unloaded = true;
+    // Where the window is, for the next start; a settings file that cannot be
+    // written has said so in the log.
+    if (m_services.preferences) {
+        try {
+            m_services.preferences->setWindowGeometry(saveGeometry());
+        } catch (const RunTimeError&) {
+        }
+    }
     // A call event that is already on its way finds nobody listening.
     m_attachment->release();
     hide();

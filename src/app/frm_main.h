@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answering/acted_calls.h"
 #include "answering/call_handler.h"
 #include "app/command_line.h"
 #include "app_services.h"
@@ -9,6 +10,7 @@
 #include "client/automation.h"
 #include "contacts/frm_contact.h"
 #include "frm_about.h"
+#include "frm_answered_calls.h"
 #include "lists/frm_auto_call_list.h"
 #include "lists/frm_auto_video_call_list.h"
 #include "platform/error_report.h"
@@ -50,6 +52,7 @@ public:
     void mnuHideLogo_Click();
     void mnuSkypeContacts_Click();
     void mnuMinimizeToTray_Click();
+    void mnuAnsweredCalls_Click();
     void mnuHomePage_Click();
     void mnuAbout_Click();
     // Options > Calling Client and the items after it (with Preferences only).
@@ -57,6 +60,11 @@ public:
     void mnuBaresipControl_Click();
     void mnuAttachAutomatically_Click();
     void mnuStartAtLogin_Click();
+    void mnuNotifyWhenAnswering_Click();
+
+    // Before the window is first shown: where the user left it, or wholly on the
+    // screen the pointer is on.
+    void placeOnScreen();
 
     // Hides the window behind its icon in the notification area; the icon's
     // left button or its context action brings the window back. Where the
@@ -81,6 +89,9 @@ public:
     // The contact browser.
     WindowInstance<frmContact>& contactWindow() { return m_contactWindow; }
     WindowInstance<frmAbout>& about() { return m_about; }
+    WindowInstance<frmAnsweredCalls>& answeredCalls() { return m_answeredCalls; }
+    // The status bar's words about the latest call the program acted on.
+    QLabel* lastCallLabel() const { return m_lastCallLabel; }
 
 signals:
     // Exit was chosen, or the window was closed: the program ends now. Nothing of
@@ -115,6 +126,10 @@ private:
     QIcon trayIcon() const;
     QString trayTip() const;
     void unloadChildren();
+    // A call went into the record: the status bar and a notification say so.
+    void actedCalls_Added(const AnsweredCall& call, const QDateTime& when);
+    // A handle as the windows show the caller.
+    QString shownName(const QString& handle) const;
 
     // What the call handler reaches: the list windows, loaded on first reach.
     ListBox& reachCallsList() override;
@@ -135,7 +150,7 @@ private:
     Attachment* m_attachment;
     QWidget* Picture1;
     QLabel* imgBack;
-    // The status bar's word on the attachment.
+    // The status bar's word on the attachment (left, stretching).
     QLabel* m_stateLabel;
     bool m_inTray = false;
     QAction* m_attachCommand = nullptr;
@@ -144,12 +159,19 @@ private:
     std::map<CommandLineOptions::Client, QAction*> m_clientItems;
     QAction* m_attachAutomatically = nullptr;
     QAction* m_startAtLogin = nullptr;
+    QAction* m_notifyWhenAnswering = nullptr;
+    // The status bar's latest call acted on (right).
+    QLabel* m_lastCallLabel;
     WindowInstance<frmAutoCallList> m_autoCallList;
     WindowInstance<frmAutoVideoCallList> m_autoVideoCallList;
     WindowInstance<frmContact> m_contactWindow;
     WindowInstance<frmAbout> m_about;
+    WindowInstance<frmAnsweredCalls> m_answeredCalls;
     // The window's notification-area icon.
     NotificationIcon& trayRecord;
+    // The calls acted on: into the record, then to the status bar, the
+    // notification and the Answered Calls window.
+    ActedCalls m_actedCalls;
     CallHandler m_callHandler;
     bool m_unloaded = false;
     // The background painter, its view of this window, and imgBack's picture.

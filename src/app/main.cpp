@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "app/translations.h"
 #include "lists/list_location.h"
+#include "platform/dbus_desktop_notifications.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/product.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
     DesktopShellOpen shell;
     ThreadPause pause;
     QtNotificationIcon trayIcon;
+    DbusDesktopNotifications notifications;
     CallLogFile calls(CallLogFile::defaultPath(), clientId(automation.setup().client));
     Preferences preferences(
         settings, automation,
@@ -76,7 +78,9 @@ int main(int argc, char* argv[]) {
                                    ListLocation::choose(QApplication::applicationDirPath()),
                                .callRecord = &calls,
                                .autoAttach = options.autoAttach || settings.saved().autoAttach,
-                               .preferences = &preferences};
+                               .preferences = &preferences,
+                               .callLogPath = calls.path(),
+                               .notifications = &notifications};
 
     // Attaching by itself with no client chosen: the one that comes is used.
     if (choice.search)

@@ -105,6 +105,22 @@ void Preferences::keepClient(const ClientSetup& setup) {
                   }});
 }
 
+bool Preferences::notifiesWhenAnswering() const {
+    return m_settings.saved().notifyWhenAnswering;
+}
+
+void Preferences::setNotifyWhenAnswering(bool on) {
+    m_settings.setNotifyWhenAnswering(on);
+}
+
+QByteArray Preferences::windowGeometry() const {
+    return m_settings.saved().windowGeometry;
+}
+
+void Preferences::setWindowGeometry(const QByteArray& geometry) {
+    m_settings.setWindowGeometry(geometry);
+}
+
 void Preferences::setStartAtLogin(bool on) {
     const AutostartEntry::Origin origin = m_autostart.origin();
     if (m_autostart.exists() && origin != AutostartEntry::Origin::Ours &&

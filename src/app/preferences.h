@@ -3,6 +3,7 @@
 #include "app/autostart_entry.h"
 #include "app/client_in_use.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QTimer>
 
@@ -38,6 +39,12 @@ public:
     // HOST:PORT gets a box saying so and changes nothing.
     void setBaresipControl(const QString& text);
     void setAutoAttach(bool on);
+    // A desktop notification for each call answered (or not) by the program.
+    bool notifiesWhenAnswering() const;
+    void setNotifyWhenAnswering(bool on);
+    // The main window's place at the end of the last run; empty the first time.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
 
     // Whether Start at Login is on: the autostart entry is there and not turned
     // off (Hidden=true, X-GNOME-Autostart-enabled=false).

@@ -13,6 +13,8 @@ namespace {
 constexpr auto ClientKey = "client";
 constexpr auto BaresipControlKey = "baresip-control";
 constexpr auto AutoAttachKey = "auto-attach";
+constexpr auto NotifyWhenAnsweringKey = "notify-when-answering";
+constexpr auto WindowGeometryKey = "window-geometry";
 
 QString boolText(bool on) {
     return on ? QStringLiteral("true") : QStringLiteral("false");
@@ -61,12 +63,18 @@ void Settings::read() {
         if (!m_saved.baresipControl)
             unknown(BaresipControlKey, *address);
     }
-    if (const auto autoAttach = text(AutoAttachKey)) {
-        if (*autoAttach == boolText(true) || *autoAttach == boolText(false))
-            m_saved.autoAttach = *autoAttach == boolText(true);
-        else
-            unknown(AutoAttachKey, *autoAttach);
-    }
+    const auto flag = [&](const char* key, bool& saved) {
+        if (const auto value = text(key)) {
+            if (*value == boolText(true) || *value == boolText(false))
+                saved = *value == boolText(true);
+            else
+                unknown(key, *value);
+        }
+    };
+    flag(AutoAttachKey, m_saved.autoAttach);
+    flag(NotifyWhenAnsweringKey, m_saved.notifyWhenAnswering);
+    if (const auto geometry = text(WindowGeometryKey))
+        m_saved.windowGeometry = QByteArray::fromBase64(geometry->toLatin1());
 }
 
 void Settings::setClient(CommandLineOptions::Client client) {
@@ -82,6 +90,16 @@ void Settings::setBaresipControl(const ControlAddress& address) {
 void Settings::setAutoAttach(bool on) {
     m_saved.autoAttach = on;
     write(QLatin1String(AutoAttachKey), boolText(on));
+}
+
+void Settings::setNotifyWhenAnswering(bool on) {
+    m_saved.notifyWhenAnswering = on;
+    write(QLatin1String(NotifyWhenAnsweringKey), boolText(on));
+}
+
+void Settings::setWindowGeometry(const QByteArray& geometry) {
+    m_saved.windowGeometry = geometry;
+    write(QLatin1String(WindowGeometryKey), QString::fromLatin1(geometry.toBase64()));
 }
 
 void Settings::write(const QString& key, const QString& value) {

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -12,6 +13,10 @@ struct SavedSettings {
     std::optional<CommandLineOptions::Client> client;
     std::optional<ControlAddress> baresipControl;
     bool autoAttach = false;
+    bool notifyWhenAnswering = true;
+    // The main window's place, size and state (QWidget::saveGeometry); empty when
+    // never saved.
+    QByteArray windowGeometry;
 };
 
 // The settings file: what the user chose in Options, kept for the next start in
@@ -37,6 +42,8 @@ public:
     void setClient(CommandLineOptions::Client client);
     void setBaresipControl(const ControlAddress& address);
     void setAutoAttach(bool on);
+    void setNotifyWhenAnswering(bool on);
+    void setWindowGeometry(const QByteArray& geometry);
 
 private:
     void read();

@@ -16,6 +16,7 @@ std::unique_ptr<frmMain> startProgram(const AppServices& services) {
     QObject::connect(window.get(), &frmMain::programEnded, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::DirectConnection);
     window->MDIForm_Load();
+    window->placeOnScreen();
     window->show();
     qCDebug(lcStart) << "The main window is shown.";
     return window;

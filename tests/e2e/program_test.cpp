@@ -4,19 +4,23 @@
 #include "app/preferences.h"
 #include "app/settings.h"
 #include "app/startup.h"
+#include "client/desktop_api/api_session.h"
+#include "client/desktop_api/dbus_automation.h"
 #include "contacts/frm_contact.h"
 #include "fakes/file_bytes.h"
+#include "fakes/log_capture.h"
 #include "fakes/recorders.h"
 #include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
+#include "platform/dbus_desktop_notifications.h"
 #include "platform/pause.h"
-#include "client/desktop_api/api_session.h"
-#include "client/desktop_api/dbus_automation.h"
 #include "standin_process.h"
 
 #include <QAction>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDate>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +49,36 @@ bool heard(StandInProcess& standIn, quint32 id, const QString& request) {
     return requestsAbout(standIn, id).contains(request.arg(id));
 }
 
+} // namespace
+
+// The desktop's notification service, as much of it as the program uses: on a
+// connection of its own to the private bus, it keeps what each Notify said.
+class NotificationService : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList seen; // "summary|body|icon|desktop entry"
+
+    bool start() {
+        return m_bus.registerObject("/org/freedesktop/Notifications", this,
+                                    QDBusConnection::ExportAllSlots) &&
+               m_bus.registerService("org.freedesktop.Notifications");
+    }
+
+public slots:
+    uint Notify(const QString&, uint, const QString& icon, const QString& summary,
+                const QString& body, const QStringList&, const QVariantMap& hints, int) {
+        seen << QStringList{summary, body, icon, hints.value("desktop-entry").toString()}.join('|');
+        return uint(seen.size());
+    }
+
+private:
+    QDBusConnection m_bus =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, "notification-service");
+};
+
+namespace {
+
 // The whole program: its main window with the real bus backend, the real list
 // windows reading list files, and the stand-in client as a separate process.
 TEST(Program, AnswersExactlyTheCallersOnItsLists) {
@@ -62,7 +96,16 @@ TEST(Program, AnswersExactlyTheCallersOnItsLists) {
     RecordingShellOpen shell;
     RecordingNotificationIcon tray;
     ThreadPause pause; // the real second between answering and starting video
-    frmMain window(AppServices{boxes, shell, pause, automation, tray, dir.path()});
+    NotificationService notificationService;
+    ASSERT_TRUE(notificationService.start());
+    DbusDesktopNotifications notifications;
+    frmMain window(AppServices{.messages = boxes,
+                               .shell = shell,
+                               .pause = pause,
+                               .automation = automation,
+                               .trayIcon = tray,
+                               .programDir = dir.path(),
+                               .notifications = &notifications});
     window.show();
 
     window.mnuAttach_Click();
@@ -100,6 +143,13 @@ TEST(Program, AnswersExactlyTheCallersOnItsLists) {
               (QStringList{partner, partner, partner, partner}.replaceInStrings(
                   "%1", QString::number(fromCarol))));
     EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join('|').toStdString();
+    // Exactly one notification for each call answered, the video caller's saying so.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notificationService.seen.size() >= 2; }, 5000));
+    QTest::qWait(300);
+    EXPECT_EQ(notificationService.seen,
+              (QStringList{"Pellorin answered bob||pellorin|example.pellorin.Pellorin",
+                           "Pellorin answered alice|Your video is on.|pellorin|"
+                           "example.pellorin.Pellorin"}));
 
     // The lookups are on show in the list windows the first ring loaded.
     EXPECT_TRUE(window.autoCallList().isLoaded());
@@ -108,6 +158,24 @@ TEST(Program, AnswersExactlyTheCallersOnItsLists) {
     for (quint32 id : {fromBob, fromAlice, fromCarol})
         standIn.hangup(id);
     standIn.stop();
+}
+
+// A bus with no notification service: sending never waits for it, and the log
+// says so once, however many calls were answered.
+TEST(Program, NoNotificationServiceCostsOneLogLine) {
+    if (QDBusConnection::sessionBus().interface()->activatableServiceNames().value().contains(
+            "org.freedesktop.Notifications"))
+        GTEST_SKIP() << "a notification daemon is installed for the bus to start";
+    LogCapture log;
+    DbusDesktopNotifications notifications;
+    QElapsedTimer sending;
+    sending.start();
+    for (int i = 0; i < 20; ++i)
+        notifications.notify("Pellorin answered rose", "Your video is on.");
+    EXPECT_LT(sending.elapsed(), 200);
+    QTest::qWait(500);
+    EXPECT_EQ(log.lines.filter("pellorin.notifications").size(), 1)
+        << log.lines.join('|').toStdString();
 }
 
 // Opening a list window reads the client's contacts through the window's own
@@ -262,3 +330,5 @@ TEST(Program, FirstStartFindsTheClientThatRuns) {
 }
 
 } // namespace
+
+#include "program_test.moc"

@@ -43,8 +43,9 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
 export QT_LOGGING_RULES="pellorin.tray.debug=true"
 
 work="$(mktemp -d)"
-# The record of answered calls goes here, not into the home folder.
-export XDG_STATE_HOME="$work/state"
+# The record of answered calls and the settings (the window's place) go here,
+# not into the home folder.
+export XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do
@@ -141,8 +142,8 @@ keys_to '^Pellorin$' Return
 
 step "View > Minimize to Tray"
 # View has no access key: from File, two to the left (past Help), then the
-# second command (past the separator).
-keys_to '^Pellorin v0\.2b$' alt+f Left Left Down Return
+# third command (past Answered Calls and the separator).
+keys_to '^Pellorin v0\.2b$' alt+f Left Left Down Down Return
 until_true 10 has_tray_icon || fail "no icon in trayer"
 until_true 5 bash -c "! xdotool search --onlyvisible --name '^Pellorin v0\.2b$'" ||
     fail "the main window is still visible"
@@ -162,7 +163,7 @@ has_tray_icon && fail "the icon is still in trayer"
 logged "activated NotificationIcon::Action::Trigger" || fail "no Trigger logged"
 
 step "back to the tray, then starting the program a second time"
-keys_to '^Pellorin v0\.2b$' alt+f Left Left Down Return
+keys_to '^Pellorin v0\.2b$' alt+f Left Left Down Down Return
 until_true 10 has_tray_icon || fail "no icon in trayer the second time"
 second_status=0
 timeout 15 "$work/pellorin" >"$work/second.log" 2>&1 || second_status=$?

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answering/call_record.h"
+#include "platform/desktop_notifications.h"
 #include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/shell_open.h"
@@ -122,4 +123,13 @@ class RecordingCallRecord : public CallRecord {
 public:
     std::vector<AnsweredCall> calls;
     void add(const AnsweredCall& call) override { calls.push_back(call); }
+};
+
+// Desktop notifications that are kept rather than shown.
+class RecordingNotifications : public DesktopNotifications {
+public:
+    QStringList sent; // "summary|body"
+    void notify(const QString& summary, const QString& body) override {
+        sent << summary + QLatin1Char('|') + body;
+    }
 };

@@ -1,3 +1,4 @@
+#include "answering/call_log_file.h"
 #include "app/frm_main.h"
 #include "fakes/fake_client.h"
 #include "fakes/file_bytes.h"
@@ -5,9 +6,11 @@
 #include "fakes/recording_notification_icon.h"
 #include "lists/list_file.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,6 +28,8 @@ class CallAnsweringTest : public QObject {
     std::unique_ptr<RecordingPause> m_pause;
     RecordingShellOpen m_shell;
     RecordingNotificationIcon m_tray;
+    RecordingNotifications m_notifications;
+    std::unique_ptr<CallLogFile> m_record;
     std::unique_ptr<frmMain> m_main;
 
     void putLists(const QByteArray& calls, const QByteArray& video) {
@@ -55,8 +60,17 @@ private slots:
         m_factory = std::make_unique<FakeAutomationFactory>(*m_client);
         m_boxes = std::make_unique<RecordingMessageBox>();
         m_pause = std::make_unique<RecordingPause>();
-        m_main = std::make_unique<frmMain>(
-            AppServices{*m_boxes, m_shell, *m_pause, *m_factory, m_tray, m_dir->path()});
+        m_notifications.sent.clear();
+        m_record = std::make_unique<CallLogFile>(m_dir->filePath("calls.log"), "fake");
+        m_main = std::make_unique<frmMain>(AppServices{.messages = *m_boxes,
+                                                       .shell = m_shell,
+                                                       .pause = *m_pause,
+                                                       .automation = *m_factory,
+                                                       .trayIcon = m_tray,
+                                                       .programDir = m_dir->path(),
+                                                       .callRecord = m_record.get(),
+                                                       .callLogPath = m_record->path(),
+                                                       .notifications = &m_notifications});
         m_main->show();
         m_client->attachOutcomes = {{0}};
         m_main->mnuAttach_Click();
@@ -155,6 +169,39 @@ private slots:
         QCOMPARE(answers(call), 1);
         QCOMPARE(videoStarts(call), 1);
         QVERIFY(m_boxes->shown.empty());
+    }
+
+    // Each call acted on reaches the status bar, a desktop notification and the
+    // open Answered Calls window.
+    void callsActedOnAreShownNotifiedAndListed() {
+        putLists("bob\r\n", "carol\r\n");
+        m_main->mnuAnsweredCalls_Click();
+        AnsweredCallsModel& listed = m_main->answeredCalls().reach().model();
+        struct Row {
+            const char* caller;
+            bool fails;
+            const char* last;
+            const char* notified;
+        };
+        const Row rows[] = {
+            {"carol", false, "answered with video", "Pellorin answered carol|Your video is on."},
+            {"bob", false, "answered", "Pellorin answered bob|"},
+            {"bob", true, "answer failed", "Pellorin could not answer bob|Action failed"},
+        };
+        for (const Row& row : rows) {
+            if (row.fails)
+                m_client->failOn("answer", RunTimeError(559, "Action failed"), 1);
+            ring(row.caller);
+            QVERIFY2(QRegularExpression(
+                         QStringLiteral("^Last: %1, \\d\\d:\\d\\d, %2$").arg(row.caller, row.last))
+                         .match(m_main->lastCallLabel()->text())
+                         .hasMatch(),
+                     qPrintable(m_main->lastCallLabel()->text()));
+            QCOMPARE(m_notifications.sent.last(), QString::fromUtf8(row.notified));
+            QCOMPARE(listed.entries().front().handle, QString::fromUtf8(row.caller));
+        }
+        QCOMPARE(m_notifications.sent.size(), 3);
+        QCOMPARE(listed.rowCount(), 3);
     }
 
     void failuresAreReportedAndLaterCallsAnswered() {

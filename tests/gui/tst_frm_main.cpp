@@ -1,3 +1,5 @@
+#include "answering/answered_calls_model.h"
+#include "app/frm_answered_calls.h"
 #include "app/frm_main.h"
 #include "app/startup.h"
 #include "app/translations.h"
@@ -159,6 +161,7 @@ void TestFrmMain::menuTreeIsExact() {
         "mnuHideLogo|Hide Logo|2|command",
         "mnuViewMenu|View|0|menu",
         "mnuSkypeContacts|Skype Contacts|1|command",
+        "mnuAnsweredCalls|Answered Calls|1|command",
         "mnuSep2|-|1|separator",
         "mnuMinimizeToTray|Minimize to Tray|1|command",
         "mnuHelp|Help|0|menu",
@@ -360,33 +363,44 @@ void TestFrmMain::closingTheMainWindowUnloadsTheChildrenFirst() {
 void TestFrmMain::windowsSpeakTheDesktopsLanguage_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("menus");
-    QTest::addColumn<QString>("notice"); // the box at start, which names the client
-    QTest::addColumn<QString>("yes");    // Qt's own text, from Qt's translations
+    QTest::addColumn<QString>("notice");            // the box at start, which names the client
+    QTest::addColumn<QString>("yes");               // Qt's own text, from Qt's translations
+    QTest::addColumn<QStringList>("answeredCalls"); // its title and its columns
     QTest::newRow("C") << "C" << QStringList{"&File", "Options", "View", "Help"}
                        << "Please attach Pellorin to your Skype client first before using any "
                           "features,\r\nby clicking on File > Attach to Skype"
-                       << "&Yes";
+                       << "&Yes"
+                       << QStringList{"Answered Calls", "Time", "Caller", "Lists", "What was done"};
     QTest::newRow("de") << "de_DE" << QStringList{"&Datei", "Optionen", "Ansicht", "Hilfe"}
                         << "Bitte verbinden Sie Pellorin zuerst mit Ihrem Skype-Client, bevor Sie "
                            "eine Funktion nutzen,\r\nüber Datei > Mit Skype verbinden"
-                        << "&Ja";
+                        << "&Ja"
+                        << QStringList{"Angenommene Anrufe", "Zeit", "Anrufer", "Listen",
+                                       "Was geschah"};
     QTest::newRow("fr") << "fr_FR" << QStringList{"&Fichier", "Options", "Affichage", "Aide"}
                         << "Veuillez d'abord connecter Pellorin à votre client Skype avant "
                            "d'utiliser ses fonctions,\r\nen cliquant sur Fichier > Se connecter à "
                            "Skype"
-                        << "&Oui";
+                        << "&Oui"
+                        << QStringList{"Appels répondus", "Heure", "Appelant", "Listes", "Action"};
     QTest::newRow("es") << "es_ES" << QStringList{"&Archivo", "Opciones", "Ver", "Ayuda"}
                         << "Conecte primero Pellorin con su cliente de Skype antes de usar "
                            "cualquier función,\r\nhaciendo clic en Archivo > Conectar con Skype"
-                        << "&Sí";
+                        << "&Sí"
+                        << QStringList{"Llamadas respondidas", "Hora", "Llamante", "Listas",
+                                       "Qué se hizo"};
     QTest::newRow("it") << "it_IT" << QStringList{"&File", "Opzioni", "Visualizza", "Aiuto"}
                         << "Collegare Pellorin al client Skype prima di usarne le "
                            "funzioni,\r\nfacendo clic su File > Collega a Skype"
-                        << "&Sì";
+                        << "&Sì"
+                        << QStringList{"Chiamate risposte", "Ora", "Chiamante", "Elenchi",
+                                       "Cosa è stato fatto"};
     QTest::newRow("pt_BR") << "pt_BR" << QStringList{"&Arquivo", "Opções", "Exibir", "Ajuda"}
                            << "Conecte o Pellorin ao seu cliente Skype antes de usar qualquer "
                               "recurso,\r\nclicando em Arquivo > Conectar ao Skype"
-                           << "&Sim";
+                           << "&Sim"
+                           << QStringList{"Chamadas atendidas", "Hora", "Quem ligou", "Listas",
+                                          "O que foi feito"};
 }
 
 void TestFrmMain::windowsSpeakTheDesktopsLanguage() {
@@ -394,6 +408,7 @@ void TestFrmMain::windowsSpeakTheDesktopsLanguage() {
     QFETCH(QStringList, menus);
     QFETCH(QString, notice);
     QFETCH(QString, yes);
+    QFETCH(QStringList, answeredCalls);
     // Every language the program carries has its row.
     QCOMPARE(Translations::languages(), (QStringList{"de", "es", "fr", "it", "pt_BR"}));
     Translations translations;
@@ -414,6 +429,12 @@ void TestFrmMain::windowsSpeakTheDesktopsLanguage() {
     QCOMPARE(shownMenus, menus);
     QCOMPARE(boxes.texts(), QStringList{notice});
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+    window->mnuAnsweredCalls_Click();
+    frmAnsweredCalls& calls = window->answeredCalls().reach();
+    QStringList shownCalls{calls.windowTitle()};
+    for (int column = 0; column < calls.model().columnCount(); ++column)
+        shownCalls << calls.model().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    QCOMPARE(shownCalls, answeredCalls);
 
     // A failure's box speaks the language; its log line stays English.
     const QString english = QStringLiteral("Invalid property value (list index 5)");

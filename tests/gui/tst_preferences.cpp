@@ -79,6 +79,7 @@ private slots:
     void startAtLoginFollowsTheEntry_data();
     void startAtLoginFollowsTheEntry();
     void settingsThatCannotBeWrittenAreReportedOnce();
+    void notifyWhenAnsweringAndTheWindowsPlaceAreKept();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -317,4 +318,20 @@ void PreferencesTest::settingsThatCannotBeWrittenAreReportedOnce() {
 }
 
 QTEST_MAIN(PreferencesTest)
+
+void PreferencesTest::notifyWhenAnsweringAndTheWindowsPlaceAreKept() {
+    QRect place;
+    {
+        Program program(m_fakes, Client::DesktopApi);
+        QVERIFY(program.item("mnuNotifyWhenAnswering")->isChecked()); // on at first
+        program.item("mnuNotifyWhenAnswering")->trigger();
+        program.window->setGeometry(40, 50, 500, 400);
+        place = program.window->geometry();
+        program.window->mnuExit_Click();
+    }
+    Program program(m_fakes, Client::DesktopApi);
+    QVERIFY(!program.item("mnuNotifyWhenAnswering")->isChecked());
+    QCOMPARE(program.window->geometry(), place);
+}
+
 #include "tst_preferences.moc"
