@@ -3,6 +3,9 @@
 # (xvfb-run), driving the windows with xdotool, into docs/screenshots/. Run it
 # again whenever a window changes:
 #   bash scripts/screenshots.sh
+# With a language (de, fr, es, it, pt_BR) it takes the main window with the calls
+# list window in that language, as main-window.LANGUAGE.png:
+#   bash scripts/screenshots.sh de
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${PELLORIN_BUILD_DIR:-$here/build}"
@@ -50,6 +53,21 @@ shot() { # the window named $1 into $2
     echo "screenshots: $out/$2"
 }
 main='^Pellorin v0\.2b$'
+language="${1:-}"
+# The keys of File and of its Attach command in each language.
+case "$language" in
+"") file=f attach=a ;;
+de) file=d attach=v ;;
+fr | it) file=f attach=c ;;
+es | pt_BR) file=a attach=c ;;
+*) echo "screenshots: no translation for the language '$language'" >&2; exit 2 ;;
+esac
+if [ -n "$language" ]; then
+    # As a desktop in that language gives it; the stand-in stays as it is.
+    pellorin_env=(env LANGUAGE="$language" LANG="$language.UTF-8")
+else
+    pellorin_env=(env)
+fi
 
 # A copy of the program with lists of its own, beside the stand-in and its demo contacts.
 cp "$build/src/pellorin" "$work/"
@@ -58,7 +76,7 @@ printf 'bob\r\ncarol\r\n' >"$work/qvcalllist.ini"
 pids+=($!)
 wait_for 10 shown '^Stand-in calling client$'
 xdotool windowmove "$(window '^Stand-in calling client$')" 0 0
-"$work/pellorin" >"$work/pellorin.log" 2>&1 &
+"${pellorin_env[@]}" "$work/pellorin" >"$work/pellorin.log" 2>&1 &
 pids+=($!)
 wait_for 15 shown '^Pellorin$'
 keys '^Pellorin$' Return
@@ -67,11 +85,15 @@ xdotool windowmove "$(window "$main")" 0 0
 
 mkdir -p "$out"
 
-keys "$main" alt+f a # File > Attach to Skype
+keys "$main" "alt+$file" "$attach" # File > Attach to Skype
 wait_for 10 shown '^Pellorin$'
 keys '^Pellorin$' Return
-keys "$main" alt+f Right Down Right Return # Options > Logo > Show Logo
-keys "$main" alt+f Right Right Return       # Options > Lists > Calls List
+keys "$main" "alt+$file" Right Down Right Return # Options > Logo > Show Logo
+keys "$main" "alt+$file" Right Right Return       # Options > Lists > Calls List
+if [ -n "$language" ]; then
+    shot "$main" "main-window.$language.png"
+    exit 0
+fi
 shot "$main" main-window.png
 
 keys "$main" ctrl+w                 # closes the list window

@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>&amp;Add &gt;&gt;</source>
-        <translation>&amp;Hinzufügen &gt;&gt;</translation>
+        <translation>&amp;Hinzu &gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Remove</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation>Liste &amp;speichern</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>

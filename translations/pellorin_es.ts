@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation>&amp;Guardar lista</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>

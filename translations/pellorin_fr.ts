@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation>&amp;Enregistrer la liste</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>

@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation>&amp;Salva elenco</translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>

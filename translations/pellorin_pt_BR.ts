@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>&amp;Add &gt;&gt;</source>
-        <translation>&amp;Adicionar &gt;&gt;</translation>
+        <translation>&amp;Incluir &gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Remove</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation>&amp;Salvar lista</translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Your Auto-Answer Lists :</source>
