@@ -285,6 +285,82 @@
         <source>%1 seconds</source>
         <translation>%1 Sekunden</translation>
     </message>
+    <message>
+        <source>baresip answered the command &quot;listcalls&quot; with %1. Pellorin needs baresip&apos;s menu module.</source>
+        <translation>baresip hat den Befehl „listcalls“ mit %1 beantwortet. Pellorin braucht das Modul menu von baresip.</translation>
+    </message>
+    <message>
+        <source>The caller of the call from %1 has not agreed to %2 within %3.</source>
+        <translation>Der Anrufer %1 hat %2 nicht innerhalb von %3 zugestimmt.</translation>
+    </message>
+    <message>
+        <source>baresip could not answer the call from %1: %2</source>
+        <translation>baresip konnte den Anruf von %1 nicht annehmen: %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 when it was asked to answer the one from %2: a call that came in meanwhile took its place.</source>
+        <translation>baresip hat den Anruf von %1 angenommen, obwohl der von %2 angenommen werden sollte: Ein inzwischen eingegangener Anruf ist an seine Stelle getreten.</translation>
+    </message>
+    <message>
+        <source>baresip did not answer the call from %1.</source>
+        <translation>baresip hat den Anruf von %1 nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1, but the call has not been established within %2.</source>
+        <translation>baresip hat den Anruf von %1 angenommen, aber die Verbindung kam nicht innerhalb von %2 zustande.</translation>
+    </message>
+    <message>
+        <source>baresip could not take the call from %1 off hold: %2</source>
+        <translation>baresip konnte den gehaltenen Anruf von %1 nicht fortsetzen: %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 but could not stop sending your video into it: %2</source>
+        <translation>baresip hat den Anruf von %1 angenommen, konnte aber das Senden Ihres Videos nicht beenden: %2</translation>
+    </message>
+    <message>
+        <source>The call from %1 has ended.</source>
+        <translation>Der Anruf von %1 ist beendet.</translation>
+    </message>
+    <message>
+        <source>The call from %1 has no video: the caller did not offer any.</source>
+        <translation>Der Anruf von %1 hat kein Video: Der Anrufer hat keines angeboten.</translation>
+    </message>
+    <message>
+        <source>baresip could not start sending video into the call from %1: %2</source>
+        <translation>baresip konnte im Anruf von %1 nicht mit dem Senden von Video beginnen: %2</translation>
+    </message>
+    <message>
+        <source>baresip could not list its contacts: %1</source>
+        <translation>baresip konnte seine Kontakte nicht auflisten: %1</translation>
+    </message>
+    <message>
+        <source>The calling client quit before it answered %1.</source>
+        <translation>Der Anruf-Client wurde beendet, bevor er %1 beantwortet hat.</translation>
+    </message>
+    <message>
+        <source>The calling client did not answer %1 within %2.</source>
+        <translation>Der Anruf-Client hat %1 nicht innerhalb von %2 beantwortet.</translation>
+    </message>
+    <message>
+        <source>The calling client could not be reached: %1</source>
+        <translation>Der Anruf-Client ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The calling client refused %1 (error %2).</source>
+        <translation>Der Anruf-Client hat %1 abgelehnt (Fehler %2).</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) quit before it answered %1. Give the attach command again once Jami runs.</source>
+        <translation>Der Jami-Dienst (jamid) wurde beendet, bevor er %1 beantwortet hat. Wählen Sie erneut „Verbinden“, sobald Jami läuft.</translation>
+    </message>
+    <message>
+        <source>Jami did not answer the call from %1.</source>
+        <translation>Jami hat den Anruf von %1 nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Jami could not start sending your video into the call from %1.</source>
+        <translation>Jami konnte im Anruf von %1 nicht mit dem Senden Ihres Videos beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>ListBox</name>

@@ -285,6 +285,82 @@
         <source>%1 seconds</source>
         <translation>%1 segundos</translation>
     </message>
+    <message>
+        <source>baresip answered the command &quot;listcalls&quot; with %1. Pellorin needs baresip&apos;s menu module.</source>
+        <translation>baresip ha respondido a la orden «listcalls» con %1. Pellorin necesita el módulo menu de baresip.</translation>
+    </message>
+    <message>
+        <source>The caller of the call from %1 has not agreed to %2 within %3.</source>
+        <translation>Quien llama desde %1 no ha aceptado %2 en %3.</translation>
+    </message>
+    <message>
+        <source>baresip could not answer the call from %1: %2</source>
+        <translation>baresip no ha podido responder a la llamada de %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 when it was asked to answer the one from %2: a call that came in meanwhile took its place.</source>
+        <translation>baresip ha respondido a la llamada de %1 cuando se le pidió responder a la de %2: una llamada que entró entretanto ocupó su lugar.</translation>
+    </message>
+    <message>
+        <source>baresip did not answer the call from %1.</source>
+        <translation>baresip no ha respondido a la llamada de %1.</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1, but the call has not been established within %2.</source>
+        <translation>baresip ha respondido a la llamada de %1, pero la llamada no se ha establecido en %2.</translation>
+    </message>
+    <message>
+        <source>baresip could not take the call from %1 off hold: %2</source>
+        <translation>baresip no ha podido recuperar la llamada en espera de %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 but could not stop sending your video into it: %2</source>
+        <translation>baresip ha respondido a la llamada de %1, pero no ha podido dejar de enviar su vídeo: %2</translation>
+    </message>
+    <message>
+        <source>The call from %1 has ended.</source>
+        <translation>La llamada de %1 ha terminado.</translation>
+    </message>
+    <message>
+        <source>The call from %1 has no video: the caller did not offer any.</source>
+        <translation>La llamada de %1 no tiene vídeo: quien llama no lo ha ofrecido.</translation>
+    </message>
+    <message>
+        <source>baresip could not start sending video into the call from %1: %2</source>
+        <translation>baresip no ha podido empezar a enviar vídeo en la llamada de %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip could not list its contacts: %1</source>
+        <translation>baresip no ha podido mostrar sus contactos: %1</translation>
+    </message>
+    <message>
+        <source>The calling client quit before it answered %1.</source>
+        <translation>El cliente de llamadas se ha cerrado antes de responder a %1.</translation>
+    </message>
+    <message>
+        <source>The calling client did not answer %1 within %2.</source>
+        <translation>El cliente de llamadas no ha respondido a %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The calling client could not be reached: %1</source>
+        <translation>No se puede contactar con el cliente de llamadas: %1</translation>
+    </message>
+    <message>
+        <source>The calling client refused %1 (error %2).</source>
+        <translation>El cliente de llamadas ha rechazado %1 (error %2).</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) quit before it answered %1. Give the attach command again once Jami runs.</source>
+        <translation>El demonio de Jami (jamid) se ha cerrado antes de responder a %1. Vuelva a dar la orden de conectar cuando Jami esté en marcha.</translation>
+    </message>
+    <message>
+        <source>Jami did not answer the call from %1.</source>
+        <translation>Jami no ha respondido a la llamada de %1.</translation>
+    </message>
+    <message>
+        <source>Jami could not start sending your video into the call from %1.</source>
+        <translation>Jami no ha podido empezar a enviar su vídeo en la llamada de %1.</translation>
+    </message>
 </context>
 <context>
     <name>ListBox</name>

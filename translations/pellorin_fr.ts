@@ -285,6 +285,82 @@
         <source>%1 seconds</source>
         <translation>%1 secondes</translation>
     </message>
+    <message>
+        <source>baresip answered the command &quot;listcalls&quot; with %1. Pellorin needs baresip&apos;s menu module.</source>
+        <translation>baresip a répondu %1 à la commande « listcalls ». Pellorin a besoin du module menu de baresip.</translation>
+    </message>
+    <message>
+        <source>The caller of the call from %1 has not agreed to %2 within %3.</source>
+        <translation>L&apos;appelant %1 n&apos;a pas accepté %2 en %3.</translation>
+    </message>
+    <message>
+        <source>baresip could not answer the call from %1: %2</source>
+        <translation>baresip n&apos;a pas pu répondre à l&apos;appel de %1 : %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 when it was asked to answer the one from %2: a call that came in meanwhile took its place.</source>
+        <translation>baresip a répondu à l&apos;appel de %1 alors qu&apos;on lui demandait de répondre à celui de %2 : un appel arrivé entre-temps a pris sa place.</translation>
+    </message>
+    <message>
+        <source>baresip did not answer the call from %1.</source>
+        <translation>baresip n&apos;a pas répondu à l&apos;appel de %1.</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1, but the call has not been established within %2.</source>
+        <translation>baresip a répondu à l&apos;appel de %1, mais l&apos;appel n&apos;a pas été établi en %2.</translation>
+    </message>
+    <message>
+        <source>baresip could not take the call from %1 off hold: %2</source>
+        <translation>baresip n&apos;a pas pu reprendre l&apos;appel en attente de %1 : %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 but could not stop sending your video into it: %2</source>
+        <translation>baresip a répondu à l&apos;appel de %1 mais n&apos;a pas pu arrêter d&apos;y envoyer votre vidéo : %2</translation>
+    </message>
+    <message>
+        <source>The call from %1 has ended.</source>
+        <translation>L&apos;appel de %1 est terminé.</translation>
+    </message>
+    <message>
+        <source>The call from %1 has no video: the caller did not offer any.</source>
+        <translation>L&apos;appel de %1 n&apos;a pas de vidéo : l&apos;appelant n&apos;en a pas proposé.</translation>
+    </message>
+    <message>
+        <source>baresip could not start sending video into the call from %1: %2</source>
+        <translation>baresip n&apos;a pas pu commencer à envoyer la vidéo dans l&apos;appel de %1 : %2</translation>
+    </message>
+    <message>
+        <source>baresip could not list its contacts: %1</source>
+        <translation>baresip n&apos;a pas pu lister ses contacts : %1</translation>
+    </message>
+    <message>
+        <source>The calling client quit before it answered %1.</source>
+        <translation>Le client d&apos;appel s&apos;est fermé avant de répondre à %1.</translation>
+    </message>
+    <message>
+        <source>The calling client did not answer %1 within %2.</source>
+        <translation>Le client d&apos;appel n&apos;a pas répondu à %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The calling client could not be reached: %1</source>
+        <translation>Le client d&apos;appel est injoignable : %1</translation>
+    </message>
+    <message>
+        <source>The calling client refused %1 (error %2).</source>
+        <translation>Le client d&apos;appel a refusé %1 (erreur %2).</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) quit before it answered %1. Give the attach command again once Jami runs.</source>
+        <translation>Le démon de Jami (jamid) s&apos;est arrêté avant de répondre à %1. Relancez la commande de connexion une fois Jami démarré.</translation>
+    </message>
+    <message>
+        <source>Jami did not answer the call from %1.</source>
+        <translation>Jami n&apos;a pas répondu à l&apos;appel de %1.</translation>
+    </message>
+    <message>
+        <source>Jami could not start sending your video into the call from %1.</source>
+        <translation>Jami n&apos;a pas pu commencer à envoyer votre vidéo dans l&apos;appel de %1.</translation>
+    </message>
 </context>
 <context>
     <name>ListBox</name>

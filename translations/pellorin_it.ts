@@ -285,6 +285,82 @@
         <source>%1 seconds</source>
         <translation>%1 secondi</translation>
     </message>
+    <message>
+        <source>baresip answered the command &quot;listcalls&quot; with %1. Pellorin needs baresip&apos;s menu module.</source>
+        <translation>baresip ha risposto al comando &quot;listcalls&quot; con %1. Pellorin ha bisogno del modulo menu di baresip.</translation>
+    </message>
+    <message>
+        <source>The caller of the call from %1 has not agreed to %2 within %3.</source>
+        <translation>Il chiamante %1 non ha accettato %2 entro %3.</translation>
+    </message>
+    <message>
+        <source>baresip could not answer the call from %1: %2</source>
+        <translation>baresip non è riuscito a rispondere alla chiamata di %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 when it was asked to answer the one from %2: a call that came in meanwhile took its place.</source>
+        <translation>baresip ha risposto alla chiamata di %1 mentre gli era stato chiesto di rispondere a quella di %2: una chiamata arrivata nel frattempo ne ha preso il posto.</translation>
+    </message>
+    <message>
+        <source>baresip did not answer the call from %1.</source>
+        <translation>baresip non ha risposto alla chiamata di %1.</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1, but the call has not been established within %2.</source>
+        <translation>baresip ha risposto alla chiamata di %1, ma la chiamata non è stata stabilita entro %2.</translation>
+    </message>
+    <message>
+        <source>baresip could not take the call from %1 off hold: %2</source>
+        <translation>baresip non è riuscito a riprendere la chiamata in attesa di %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 but could not stop sending your video into it: %2</source>
+        <translation>baresip ha risposto alla chiamata di %1 ma non è riuscito a interrompere l&apos;invio del tuo video: %2</translation>
+    </message>
+    <message>
+        <source>The call from %1 has ended.</source>
+        <translation>La chiamata di %1 è terminata.</translation>
+    </message>
+    <message>
+        <source>The call from %1 has no video: the caller did not offer any.</source>
+        <translation>La chiamata di %1 non ha video: il chiamante non l&apos;ha offerto.</translation>
+    </message>
+    <message>
+        <source>baresip could not start sending video into the call from %1: %2</source>
+        <translation>baresip non è riuscito ad avviare l&apos;invio del video nella chiamata di %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip could not list its contacts: %1</source>
+        <translation>baresip non è riuscito a elencare i suoi contatti: %1</translation>
+    </message>
+    <message>
+        <source>The calling client quit before it answered %1.</source>
+        <translation>Il client di chiamata è stato chiuso prima di rispondere a %1.</translation>
+    </message>
+    <message>
+        <source>The calling client did not answer %1 within %2.</source>
+        <translation>Il client di chiamata non ha risposto a %1 entro %2.</translation>
+    </message>
+    <message>
+        <source>The calling client could not be reached: %1</source>
+        <translation>Il client di chiamata non è raggiungibile: %1</translation>
+    </message>
+    <message>
+        <source>The calling client refused %1 (error %2).</source>
+        <translation>Il client di chiamata ha rifiutato %1 (errore %2).</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) quit before it answered %1. Give the attach command again once Jami runs.</source>
+        <translation>Il demone di Jami (jamid) è terminato prima di rispondere a %1. Ripetere il comando di collegamento quando Jami è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Jami did not answer the call from %1.</source>
+        <translation>Jami non ha risposto alla chiamata di %1.</translation>
+    </message>
+    <message>
+        <source>Jami could not start sending your video into the call from %1.</source>
+        <translation>Jami non è riuscito ad avviare l&apos;invio del tuo video nella chiamata di %1.</translation>
+    </message>
 </context>
 <context>
     <name>ListBox</name>

@@ -285,6 +285,82 @@
         <source>%1 seconds</source>
         <translation>%1 segundos</translation>
     </message>
+    <message>
+        <source>baresip answered the command &quot;listcalls&quot; with %1. Pellorin needs baresip&apos;s menu module.</source>
+        <translation>O baresip respondeu ao comando &quot;listcalls&quot; com %1. O Pellorin precisa do módulo menu do baresip.</translation>
+    </message>
+    <message>
+        <source>The caller of the call from %1 has not agreed to %2 within %3.</source>
+        <translation>Quem ligou de %1 não aceitou %2 em %3.</translation>
+    </message>
+    <message>
+        <source>baresip could not answer the call from %1: %2</source>
+        <translation>O baresip não conseguiu atender a chamada de %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 when it was asked to answer the one from %2: a call that came in meanwhile took its place.</source>
+        <translation>O baresip atendeu a chamada de %1 quando foi pedido que atendesse a de %2: uma chamada que chegou nesse meio-tempo tomou o lugar dela.</translation>
+    </message>
+    <message>
+        <source>baresip did not answer the call from %1.</source>
+        <translation>O baresip não atendeu a chamada de %1.</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1, but the call has not been established within %2.</source>
+        <translation>O baresip atendeu a chamada de %1, mas a chamada não foi estabelecida em %2.</translation>
+    </message>
+    <message>
+        <source>baresip could not take the call from %1 off hold: %2</source>
+        <translation>O baresip não conseguiu retomar a chamada em espera de %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip answered the call from %1 but could not stop sending your video into it: %2</source>
+        <translation>O baresip atendeu a chamada de %1, mas não conseguiu parar de enviar o seu vídeo: %2</translation>
+    </message>
+    <message>
+        <source>The call from %1 has ended.</source>
+        <translation>A chamada de %1 terminou.</translation>
+    </message>
+    <message>
+        <source>The call from %1 has no video: the caller did not offer any.</source>
+        <translation>A chamada de %1 não tem vídeo: quem ligou não ofereceu nenhum.</translation>
+    </message>
+    <message>
+        <source>baresip could not start sending video into the call from %1: %2</source>
+        <translation>O baresip não conseguiu começar a enviar vídeo na chamada de %1: %2</translation>
+    </message>
+    <message>
+        <source>baresip could not list its contacts: %1</source>
+        <translation>O baresip não conseguiu listar os contatos: %1</translation>
+    </message>
+    <message>
+        <source>The calling client quit before it answered %1.</source>
+        <translation>O cliente de chamadas foi fechado antes de responder a %1.</translation>
+    </message>
+    <message>
+        <source>The calling client did not answer %1 within %2.</source>
+        <translation>O cliente de chamadas não respondeu a %1 em %2.</translation>
+    </message>
+    <message>
+        <source>The calling client could not be reached: %1</source>
+        <translation>Não foi possível acessar o cliente de chamadas: %1</translation>
+    </message>
+    <message>
+        <source>The calling client refused %1 (error %2).</source>
+        <translation>O cliente de chamadas recusou %1 (erro %2).</translation>
+    </message>
+    <message>
+        <source>Jami&apos;s daemon (jamid) quit before it answered %1. Give the attach command again once Jami runs.</source>
+        <translation>O daemon do Jami (jamid) foi encerrado antes de responder a %1. Use o comando de conectar de novo quando o Jami estiver em execução.</translation>
+    </message>
+    <message>
+        <source>Jami did not answer the call from %1.</source>
+        <translation>O Jami não atendeu a chamada de %1.</translation>
+    </message>
+    <message>
+        <source>Jami could not start sending your video into the call from %1.</source>
+        <translation>O Jami não conseguiu começar a enviar o seu vídeo na chamada de %1.</translation>
+    </message>
 </context>
 <context>
     <name>ListBox</name>

@@ -29,6 +29,10 @@ public:
     UiText arg(const QString& first, const UiText& second) const {
         return {m_english.arg(first, second.m_english), m_shown.arg(first, second.m_shown)};
     }
+    UiText arg(const QString& first, const QString& second, const UiText& third) const {
+        return {m_english.arg(first, second, third.m_english),
+                m_shown.arg(first, second, third.m_shown)};
+    }
 
     const QString& english() const { return m_english; }
     const QString& shown() const { return m_shown; }

@@ -414,23 +414,16 @@ void TestFrmMain::windowsSpeakTheDesktopsLanguage() {
     Translations translations;
     translations.install(QLocale(locale));
 
-    FakeClient client;
-    FakeAutomationFactory factory{client};
-    RecordingMessageBox boxes;
-    RecordingShellOpen shell;
-    RecordingNotificationIcon tray;
-    RecordingPause pause;
-    const std::unique_ptr<frmMain> window =
-        startProgram(AppServices{boxes, shell, pause, factory, tray, QDir::tempPath()});
-
+    Harness h;
+    h.window.MDIForm_Load();
     QStringList shownMenus;
-    for (QAction* menu : window->menuBar()->actions())
+    for (QAction* menu : h.window.menuBar()->actions())
         shownMenus << menu->text();
     QCOMPARE(shownMenus, menus);
-    QCOMPARE(boxes.texts(), QStringList{notice});
+    QCOMPARE(h.boxes.texts(), QStringList{notice});
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
-    window->mnuAnsweredCalls_Click();
-    frmAnsweredCalls& calls = window->answeredCalls().reach();
+    h.window.mnuAnsweredCalls_Click();
+    frmAnsweredCalls& calls = h.window.answeredCalls().reach();
     QStringList shownCalls{calls.windowTitle()};
     for (int column = 0; column < calls.model().columnCount(); ++column)
         shownCalls << calls.model().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
@@ -438,13 +431,13 @@ void TestFrmMain::windowsSpeakTheDesktopsLanguage() {
 
     // A failure's box speaks the language; its log line stays English.
     const QString english = QStringLiteral("Invalid property value (list index 5)");
-    boxes.shown.clear();
+    h.boxes.shown.clear();
     LogCapture log;
-    ErrorReport errors(boxes);
+    ErrorReport errors(h.boxes);
     ListBox list;
     runHandler(errors, [&] { list.setListIndex(5); });
-    QCOMPARE(boxes.texts().size(), 1);
-    QCOMPARE(boxes.texts()[0].endsWith(english), locale == "C");
+    QCOMPARE(h.boxes.texts().size(), 1);
+    QCOMPARE(h.boxes.texts()[0].endsWith(english), locale == "C");
     QVERIFY2(log.lines.join('\n').contains(english), qPrintable(log.lines.join('\n')));
 }
 

@@ -260,9 +260,12 @@ void BaresipSession::finishAttach(int status, const QString& why) {
     }
 }
 
-QString BaresipSession::refusalText(const QString& answer) const {
-    return QStringLiteral("baresip answered the command \"listcalls\" with %1. Pellorin needs "
-                          "baresip's menu module.")
+UiText BaresipSession::refusalText(const QString& answer) const {
+    return UiText("LinkError",
+                  QT_TRANSLATE_NOOP(
+                      "LinkError",
+                      "baresip answered the command \"listcalls\" with %1. Pellorin needs "
+                      "baresip's menu module."))
         .arg(quoted(answer));
 }
 
@@ -345,7 +348,7 @@ void BaresipSession::onFrame(const QByteArray& frame) {
             if (message->response.ok)
                 finishAttach(AttachStatus::Success, {});
             else
-                finishAttach(AttachStatus::Refused, refusalText(message->response.data));
+                finishAttach(AttachStatus::Refused, refusalText(message->response.data).english());
             return;
         }
         const auto pending = m_pending.find(message->response.token);
@@ -528,11 +531,13 @@ BaresipSession::Reply BaresipSession::renegotiate(const QString& callId, const Q
     if (!waitForCall(
             callId, [before](const CallEntry& call) { return call.renegotiations > before; },
             m_timeouts.callSetupMs))
-        throw RunTimeError(LinkError::Timeout,
-                           QStringLiteral("The caller of the call from %1 has not agreed to "
-                                          "%2 within %3.")
-                               .arg(callerText(callId), quoted(command + QLatin1Char(' ') + params),
-                                    seconds(m_timeouts.callSetupMs)));
+        throw RunTimeError(
+            LinkError::Timeout,
+            UiText("LinkError", QT_TRANSLATE_NOOP(
+                                    "LinkError", "The caller of the call from %1 has not agreed to "
+                                                 "%2 within %3."))
+                .arg(callerText(callId), quoted(command + QLatin1Char(' ') + params),
+                     shownSeconds(m_timeouts.callSetupMs)));
     return reply;
 }
 
@@ -562,16 +567,22 @@ bool BaresipSession::answer(const QString& callId) {
         // take several milliseconds longer to set up.)
         const Reply accepted = command(QStringLiteral("accept"));
         if (!accepted.ok)
-            throw RunTimeError(LinkError::Failed,
-                               QStringLiteral("baresip could not answer the call from %1: %2")
-                                   .arg(callerText(callId), quoted(accepted.data)));
+            throw RunTimeError(
+                LinkError::Failed,
+                UiText(
+                    "LinkError",
+                    QT_TRANSLATE_NOOP("LinkError", "baresip could not answer the call from %1: %2"))
+                    .arg(callerText(callId), quoted(accepted.data)));
         for (auto it = m_calls.cbegin(); it != m_calls.cend(); ++it)
             if (it->answered && it.key() != callId && !answeredBefore.contains(it.key()))
-                throw RunTimeError(LinkError::Failed,
-                                   QStringLiteral("baresip answered the call from %1 when it was "
-                                                  "asked to answer the one from %2: a call that "
-                                                  "came in meanwhile took its place.")
-                                       .arg(quoted(it->handle), callerText(callId)));
+                throw RunTimeError(
+                    LinkError::Failed,
+                    UiText("LinkError",
+                           QT_TRANSLATE_NOOP("LinkError",
+                                             "baresip answered the call from %1 when it was "
+                                             "asked to answer the one from %2: a call that "
+                                             "came in meanwhile took its place."))
+                        .arg(quoted(it->handle), callerText(callId)));
         const CallEntry& call = knownCall(callId);
         if (call.answered || call.status != CallStatusCode::Ringing)
             break;
@@ -581,16 +592,21 @@ bool BaresipSession::answer(const QString& callId) {
         if (attempt == 1)
             throw RunTimeError(
                 LinkError::Failed,
-                QStringLiteral("baresip did not answer the call from %1.").arg(callerText(callId)));
+                UiText("LinkError",
+                       QT_TRANSLATE_NOOP("LinkError", "baresip did not answer the call from %1."))
+                    .arg(callerText(callId)));
     }
 
     if (!waitForCall(
             callId, [](const CallEntry& call) { return call.status != CallStatusCode::Ringing; },
             m_timeouts.callSetupMs))
-        throw RunTimeError(LinkError::Timeout,
-                           QStringLiteral("baresip answered the call from %1, but the call has "
-                                          "not been established within %2.")
-                               .arg(callerText(callId), seconds(m_timeouts.callSetupMs)));
+        throw RunTimeError(
+            LinkError::Timeout,
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError",
+                                     "baresip answered the call from %1, but the call has "
+                                     "not been established within %2."))
+                .arg(callerText(callId), shownSeconds(m_timeouts.callSetupMs)));
     if (ended(knownCall(callId)))
         return knownCall(callId).answered; // the caller hung up at once, or before the answer
 
@@ -605,10 +621,13 @@ bool BaresipSession::answer(const QString& callId) {
         if (CtrlProtocol::currentCallOnHold(command(QStringLiteral("listcalls")).data) == true) {
             const Reply resumed = renegotiate(callId, QStringLiteral("resume"), {});
             if (!resumed.ok)
-                throw RunTimeError(LinkError::Failed,
-                                   QStringLiteral("baresip could not take the call from %1 off "
-                                                  "hold: %2")
-                                       .arg(callerText(callId), quoted(resumed.data)));
+                throw RunTimeError(
+                    LinkError::Failed,
+                    UiText("LinkError",
+                           QT_TRANSLATE_NOOP("LinkError",
+                                             "baresip could not take the call from %1 off "
+                                             "hold: %2"))
+                        .arg(callerText(callId), quoted(resumed.data)));
         }
     }
 
@@ -619,32 +638,42 @@ bool BaresipSession::answer(const QString& callId) {
     const Reply receiveOnly =
         renegotiate(callId, QStringLiteral("video_dir"), QStringLiteral("recvonly"));
     if (!receiveOnly.ok && hasVideo(callId))
-        throw RunTimeError(LinkError::Failed,
-                           QStringLiteral("baresip answered the call from %1 but could not stop "
-                                          "sending your video into it: %2")
-                               .arg(callerText(callId), quoted(receiveOnly.data)));
+        throw RunTimeError(
+            LinkError::Failed,
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError",
+                                     "baresip answered the call from %1 but could not stop "
+                                     "sending your video into it: %2"))
+                .arg(callerText(callId), quoted(receiveOnly.data)));
     return true;
 }
 
 void BaresipSession::startVideo(const QString& callId) {
     const auto keepAlive = shared_from_this();
     const CallInUse inUse(*this, callId);
-    const QString ended = QStringLiteral("The call from %1 has ended.");
+    const UiText ended =
+        UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "The call from %1 has ended."));
     if (this->ended(knownCall(callId)) || !select(callId))
         throw RunTimeError(LinkError::Failed, ended.arg(callerText(callId)));
     const Reply reply =
         renegotiate(callId, QStringLiteral("video_dir"), QStringLiteral("sendrecv"));
     // baresip renegotiates a call without video too: look whether there is any.
     if (!hasVideo(callId))
-        throw RunTimeError(LinkError::Failed,
-                           QStringLiteral("The call from %1 has no video: the caller did not "
-                                          "offer any.")
-                               .arg(callerText(callId)));
+        throw RunTimeError(
+            LinkError::Failed,
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError",
+                                     "The call from %1 has no video: the caller did not "
+                                     "offer any."))
+                .arg(callerText(callId)));
     if (!reply.ok)
-        throw RunTimeError(LinkError::Failed,
-                           QStringLiteral("baresip could not start sending video into the call "
-                                          "from %1: %2")
-                               .arg(callerText(callId), quoted(reply.data)));
+        throw RunTimeError(
+            LinkError::Failed,
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError",
+                                     "baresip could not start sending video into the call "
+                                     "from %1: %2"))
+                .arg(callerText(callId), quoted(reply.data)));
 }
 
 QList<CtrlProtocol::Contact> BaresipSession::contacts() {
@@ -657,7 +686,9 @@ QList<CtrlProtocol::Contact> BaresipSession::contacts() {
     }
     throw RunTimeError(
         LinkError::Failed,
-        QStringLiteral("baresip could not list its contacts: %1").arg(quoted(reply.data)));
+        UiText("LinkError",
+               QT_TRANSLATE_NOOP("LinkError", "baresip could not list its contacts: %1"))
+            .arg(quoted(reply.data)));
 }
 
 void BaresipSession::raiseCallStatus(const QString& callId, int status) {

@@ -131,7 +131,7 @@ private:
     void finishAttach(int status, const QString& why);
     RunTimeError lostError() const;
     RunTimeError notRunning() const;
-    QString refusalText(const QString& answer) const;
+    UiText refusalText(const QString& answer) const;
     void onReceived(const QByteArray& bytes);
     void onFrame(const QByteArray& frame);
     void onEvent(const CtrlProtocol::Event& event);

@@ -29,15 +29,21 @@ RunTimeError transportError(const ApiTransport::Reply& reply, const QString& wha
     case ApiTransport::Failure::Disconnected:
         return RunTimeError(
             LinkError::ClientQuit,
-            QStringLiteral("The calling client quit before it answered %1.").arg(what));
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError", "The calling client quit before it answered %1."))
+                .arg(what));
     case ApiTransport::Failure::Timeout:
-        return RunTimeError(LinkError::Timeout,
-                            QStringLiteral("The calling client did not answer %1 within %2.")
-                                .arg(what, seconds(timeoutMs)));
+        return RunTimeError(
+            LinkError::Timeout,
+            UiText("LinkError", QT_TRANSLATE_NOOP(
+                                    "LinkError", "The calling client did not answer %1 within %2."))
+                .arg(what, shownSeconds(timeoutMs)));
     default:
         return RunTimeError(
             LinkError::Failed,
-            QStringLiteral("The calling client could not be reached: %1").arg(reply.text));
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError", "The calling client could not be reached: %1"))
+                .arg(reply.text));
     }
 }
 
@@ -274,12 +280,14 @@ QString ApiSession::command(const QString& command) {
     if (!tagged || (tagged->id && *tagged->id != id))
         throw LinkError::unreadableReply(command, reply.text);
     if (const auto error = ApiProtocol::parseError(tagged->body))
-        throw RunTimeError(error->code,
-                           error->text.isEmpty()
-                               ? QStringLiteral("The calling client refused %1 (error %2).")
-                                     .arg(what)
-                                     .arg(error->code)
-                               : error->text);
+        throw RunTimeError(
+            error->code,
+            error->text.isEmpty()
+                ? UiText("LinkError", QT_TRANSLATE_NOOP(
+                                          "LinkError", "The calling client refused %1 (error %2)."))
+                      .arg(what)
+                      .arg(error->code)
+                : UiText::untranslated(error->text));
     if (tagged->body.startsWith(QLatin1String("ERROR")))
         throw LinkError::unreadableReply(command, reply.text);
     return tagged->body;

@@ -150,10 +150,13 @@ QVariantList JamiSession::invoke(JamiBus::Manager manager, const QString& method
     const QString what = quoted(method);
     if (!reply || reply->failure == JamiBus::Failure::Disconnected) {
         if (m_daemonGeneration != daemon || !m_bus->daemonPresent())
-            throw RunTimeError(LinkError::ClientQuit,
-                               QStringLiteral("Jami's daemon (jamid) quit before it answered %1. "
-                                              "Give the attach command again once Jami runs.")
-                                   .arg(what));
+            throw RunTimeError(
+                LinkError::ClientQuit,
+                UiText("LinkError",
+                       QT_TRANSLATE_NOOP("LinkError",
+                                         "Jami's daemon (jamid) quit before it answered %1. "
+                                         "Give the attach command again once Jami runs."))
+                    .arg(what));
         throw RunTimeError(LinkError::Timeout,
                            QStringLiteral("Jami's daemon (jamid) did not answer %1 within %2.")
                                .arg(what, seconds(m_timeouts.commandMs)));
@@ -357,7 +360,8 @@ bool JamiSession::answer(const JamiCallKey& key) {
         return false; // jamid no longer has the call
     throw RunTimeError(
         LinkError::Failed,
-        QStringLiteral("Jami did not answer the call from %1.").arg(callerText(key)));
+        UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "Jami did not answer the call from %1."))
+            .arg(callerText(key)));
 }
 
 void JamiSession::startVideo(const JamiCallKey& key) {
@@ -367,19 +371,27 @@ void JamiSession::startVideo(const JamiCallKey& key) {
         return std::any_of(offer.begin(), offer.end(), isVideo);
     }();
     if (ended(key))
-        throw RunTimeError(LinkError::Failed,
-                           QStringLiteral("The call from %1 has ended.").arg(callerText(key)));
+        throw RunTimeError(
+            LinkError::Failed,
+            UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "The call from %1 has ended."))
+                .arg(callerText(key)));
     if (!offeredVideo)
-        throw RunTimeError(LinkError::Failed,
-                           QStringLiteral("The call from %1 has no video: the caller did not "
-                                          "offer any.")
-                               .arg(callerText(key)));
+        throw RunTimeError(
+            LinkError::Failed,
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError",
+                                     "The call from %1 has no video: the caller did not "
+                                     "offer any."))
+                .arg(callerText(key)));
     if (!invokeFor<bool>(JamiBus::Manager::Call, QStringLiteral("muteLocalMedia"),
                          {key.first, key.second, VideoType, false}))
-        throw RunTimeError(LinkError::Failed,
-                           QStringLiteral("Jami could not start sending your video into the call "
-                                          "from %1.")
-                               .arg(callerText(key)));
+        throw RunTimeError(
+            LinkError::Failed,
+            UiText("LinkError",
+                   QT_TRANSLATE_NOOP("LinkError",
+                                     "Jami could not start sending your video into the call "
+                                     "from %1."))
+                .arg(callerText(key)));
 }
 
 QStringList JamiSession::contacts() {
