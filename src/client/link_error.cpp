@@ -19,6 +19,20 @@ QString quoted(const QString& text) {
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
+RunTimeError callEnded(const QString& caller) {
+    return RunTimeError(
+        Failed, UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "The call from %1 has ended."))
+                    .arg(caller));
+}
+
+RunTimeError noVideoOffered(const QString& caller) {
+    return RunTimeError(
+        Failed,
+        UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "The call from %1 has no video: the "
+                                                           "caller did not offer any."))
+            .arg(caller));
+}
+
 QString seconds(int ms) {
     return shownSeconds(ms).english();
 }

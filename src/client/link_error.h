@@ -18,6 +18,10 @@ inline constexpr int Refused = 68;
 
 // The error for a reply that cannot be read.
 RunTimeError unreadableReply(const QString& command, const QString& reply);
+// The errors for a call (named by its caller) that ended before the program
+// could act on it, and for one whose caller offered no video to start.
+RunTimeError callEnded(const QString& caller);
+RunTimeError noVideoOffered(const QString& caller);
 
 // A text as it may be quoted in a message or a log: one line, not too long.
 QString quoted(const QString& text);

@@ -651,21 +651,13 @@ bool BaresipSession::answer(const QString& callId) {
 void BaresipSession::startVideo(const QString& callId) {
     const auto keepAlive = shared_from_this();
     const CallInUse inUse(*this, callId);
-    const UiText ended =
-        UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "The call from %1 has ended."));
-    if (this->ended(knownCall(callId)) || !select(callId))
-        throw RunTimeError(LinkError::Failed, ended.arg(callerText(callId)));
+    if (ended(knownCall(callId)) || !select(callId))
+        throw LinkError::callEnded(callerText(callId));
     const Reply reply =
         renegotiate(callId, QStringLiteral("video_dir"), QStringLiteral("sendrecv"));
     // baresip renegotiates a call without video too: look whether there is any.
     if (!hasVideo(callId))
-        throw RunTimeError(
-            LinkError::Failed,
-            UiText("LinkError",
-                   QT_TRANSLATE_NOOP("LinkError",
-                                     "The call from %1 has no video: the caller did not "
-                                     "offer any."))
-                .arg(callerText(callId)));
+        throw LinkError::noVideoOffered(callerText(callId));
     if (!reply.ok)
         throw RunTimeError(
             LinkError::Failed,

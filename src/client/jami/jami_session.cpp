@@ -371,18 +371,9 @@ void JamiSession::startVideo(const JamiCallKey& key) {
         return std::any_of(offer.begin(), offer.end(), isVideo);
     }();
     if (ended(key))
-        throw RunTimeError(
-            LinkError::Failed,
-            UiText("LinkError", QT_TRANSLATE_NOOP("LinkError", "The call from %1 has ended."))
-                .arg(callerText(key)));
+        throw LinkError::callEnded(callerText(key));
     if (!offeredVideo)
-        throw RunTimeError(
-            LinkError::Failed,
-            UiText("LinkError",
-                   QT_TRANSLATE_NOOP("LinkError",
-                                     "The call from %1 has no video: the caller did not "
-                                     "offer any."))
-                .arg(callerText(key)));
+        throw LinkError::noVideoOffered(callerText(key));
     if (!invokeFor<bool>(JamiBus::Manager::Call, QStringLiteral("muteLocalMedia"),
                          {key.first, key.second, VideoType, false}))
         throw RunTimeError(
