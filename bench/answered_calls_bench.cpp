@@ -51,7 +51,8 @@ public:
 
 void print(const char* what, const std::vector<double>& micros) {
     const BenchSupport::Figures f = figures(micros);
-    std::printf("  %-44s median %8.1f ms   p99 %8.1f ms\n", what, f.median / 1000, f.p99 / 1000);
+    std::printf("  %-44s median %8.1f ms   p99 %8.1f ms\n", what, f.median / 1000,
+                f.p99 / 1000);
 }
 
 } // namespace
@@ -92,8 +93,8 @@ int main(int argc, char** argv) {
             form.grab();
         }));
     }
-    std::printf("Answered Calls over 2 x 1 MiB of record (%zu lines, %zu rows), %d opens\n", lines,
-                rows, opens);
+    std::printf("Answered Calls over 2 x 1 MiB of record (%zu lines, %zu rows), %d opens\n",
+                lines, rows, opens);
     print("plain read of both files into lines", plain);
     print("the record read (CallLogReader)", reading);
     print("the window loaded and painted", window);

@@ -16,7 +16,8 @@
 frmAnsweredCalls::frmAnsweredCalls(QString recordPath, ActedCalls& calls, ShellOpen& shell,
                                    std::function<Automation*()> names, QWidget* parent)
     : MdiChildForm(parent), m_recordPath(std::move(recordPath)), m_shell(shell),
-      m_names(std::move(names)), m_model([this](const QString& handle) {
+      m_names(std::move(names)),
+      m_model([this](const QString& handle) {
           Automation* object = m_names ? m_names() : nullptr;
           return object ? object->shownName(handle) : handle;
       }),

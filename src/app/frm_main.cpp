@@ -49,9 +49,9 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
       m_about(m_mdiArea, [] { return std::make_unique<frmAbout>(); }),
       m_answeredCalls(m_mdiArea,
                       [this] {
-                          return std::make_unique<frmAnsweredCalls>(m_services.callLogPath,
-                                                                    m_actedCalls, m_services.shell,
-                                                                    [this] { return oSkype(); });
+                          return std::make_unique<frmAnsweredCalls>(
+                              m_services.callLogPath, m_actedCalls, m_services.shell,
+                              [this] { return oSkype(); });
                       }),
       trayRecord(services.trayIcon), m_actedCalls(services.callRecord),
       m_callHandler(*this, services.pause, &m_actedCalls),

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "answering/acted_calls.h"
-#include "answering/call_handler.h"
-#include "app/command_line.h"
 #include "app_services.h"
 #include "background/c_mdi_background.h"
 #include "background/qt_mdi_client.h"
 #include "background/qt_window_system.h"
-#include "client/automation.h"
 #include "contacts/frm_contact.h"
+#include "answering/acted_calls.h"
 #include "frm_about.h"
 #include "frm_answered_calls.h"
 #include "lists/frm_auto_call_list.h"
@@ -16,6 +13,9 @@
 #include "platform/error_report.h"
 #include "platform/notification_icon.h"
 #include "platform/window_instance.h"
+#include "client/automation.h"
+#include "answering/call_handler.h"
+#include "app/command_line.h"
 
 #include <QIcon>
 #include <QMainWindow>

@@ -10,7 +10,8 @@
 
 Q_LOGGING_CATEGORY(lcNotifications, "pellorin.notifications", QtInfoMsg)
 
-const QString DbusDesktopNotifications::DesktopEntry = QStringLiteral("example.pellorin.Pellorin");
+const QString DbusDesktopNotifications::DesktopEntry =
+    QStringLiteral("example.pellorin.Pellorin");
 const QString DbusDesktopNotifications::IconName = QStringLiteral("pellorin");
 
 DbusDesktopNotifications::DbusDesktopNotifications(QDBusConnection bus, QObject* parent)
@@ -23,7 +24,8 @@ void DbusDesktopNotifications::notify(const QString& summary, const QString& bod
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), DesktopEntry}};
     // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout
-    message << Product::name << 0u << IconName << summary << body << QStringList() << hints << -1;
+    message << Product::name << 0u << IconName << summary << body << QStringList() << hints
+            << -1;
     if (!m_bus.isConnected()) {
         if (!m_failureLogged)
             qCInfo(lcNotifications).noquote()

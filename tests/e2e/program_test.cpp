@@ -4,8 +4,6 @@
 #include "app/preferences.h"
 #include "app/settings.h"
 #include "app/startup.h"
-#include "client/desktop_api/api_session.h"
-#include "client/desktop_api/dbus_automation.h"
 #include "contacts/frm_contact.h"
 #include "fakes/file_bytes.h"
 #include "fakes/log_capture.h"
@@ -14,6 +12,8 @@
 #include "lists/list_file.h"
 #include "platform/dbus_desktop_notifications.h"
 #include "platform/pause.h"
+#include "client/desktop_api/api_session.h"
+#include "client/desktop_api/dbus_automation.h"
 #include "standin_process.h"
 
 #include <QAction>
@@ -174,8 +174,7 @@ TEST(Program, NoNotificationServiceCostsOneLogLine) {
         notifications.notify("Pellorin answered rose", "Your video is on.");
     EXPECT_LT(sending.elapsed(), 200);
     QTest::qWait(500);
-    EXPECT_EQ(log.lines.filter("pellorin.notifications").size(), 1)
-        << log.lines.join('|').toStdString();
+    EXPECT_EQ(log.lines.filter("pellorin.notifications").size(), 1) << log.lines.join('|').toStdString();
 }
 
 // Opening a list window reads the client's contacts through the window's own

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "client/automation.h"
 #include "platform/run_time_error.h"
+#include "client/automation.h"
 
 #include <QHash>
 #include <QPointer>

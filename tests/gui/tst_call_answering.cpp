@@ -10,8 +10,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <memory>
@@ -62,15 +62,16 @@ private slots:
         m_pause = std::make_unique<RecordingPause>();
         m_notifications.sent.clear();
         m_record = std::make_unique<CallLogFile>(m_dir->filePath("calls.log"), "fake");
-        m_main = std::make_unique<frmMain>(AppServices{.messages = *m_boxes,
-                                                       .shell = m_shell,
-                                                       .pause = *m_pause,
-                                                       .automation = *m_factory,
-                                                       .trayIcon = m_tray,
-                                                       .programDir = m_dir->path(),
-                                                       .callRecord = m_record.get(),
-                                                       .callLogPath = m_record->path(),
-                                                       .notifications = &m_notifications});
+        m_main = std::make_unique<frmMain>(
+            AppServices{.messages = *m_boxes,
+                        .shell = m_shell,
+                        .pause = *m_pause,
+                        .automation = *m_factory,
+                        .trayIcon = m_tray,
+                        .programDir = m_dir->path(),
+                        .callRecord = m_record.get(),
+                        .callLogPath = m_record->path(),
+                        .notifications = &m_notifications});
         m_main->show();
         m_client->attachOutcomes = {{0}};
         m_main->mnuAttach_Click();
@@ -192,8 +193,8 @@ private slots:
             if (row.fails)
                 m_client->failOn("answer", RunTimeError(559, "Action failed"), 1);
             ring(row.caller);
-            QVERIFY2(QRegularExpression(
-                         QStringLiteral("^Last: %1, \\d\\d:\\d\\d, %2$").arg(row.caller, row.last))
+            QVERIFY2(QRegularExpression(QStringLiteral("^Last: %1, \\d\\d:\\d\\d, %2$")
+                                            .arg(row.caller, row.last))
                          .match(m_main->lastCallLabel()->text())
                          .hasMatch(),
                      qPrintable(m_main->lastCallLabel()->text()));

@@ -27,9 +27,9 @@ TEST(CallLogReader, ReadsBothFilesNewestFirstAndKeepsWhatItCannotRead) {
 
     struct Row {
         bool readable;
-        QString line;   // unreadable lines as they stand
-        QString handle; // as written
-        QString plain;  // the escapes undone
+        QString line;      // unreadable lines as they stand
+        QString handle;    // as written
+        QString plain;     // the escapes undone
         QString outcome;
     };
     const Row rows[] = {
