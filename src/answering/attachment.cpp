@@ -202,12 +202,13 @@ void Attachment::autoStatus(int status) {
         retryIn(m_times.afterRefusalMs);
         setState(AttachState::Kind::Refused,
                  QDateTime::currentDateTime().addMSecs(m_times.afterRefusalMs));
-        if (m_refusalShown) {
+        if (m_refusalShown || (m_refusalBox && m_refusalBox->isOpen())) {
             qCInfo(lcAttach) << "The calling client refused Pellorin again; asking again later.";
         } else {
             m_refusalShown = true;
             qCInfo(lcAttach) << "The calling client refused Pellorin; asking again later.";
-            m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
+            m_refusalBox =
+                m_messages.show(text(RefusedText), MsgBoxStyle::Exclamation, Product::name);
         }
         return;
     case AttachStatus::NotAvailable:
