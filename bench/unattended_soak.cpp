@@ -756,10 +756,9 @@ private:
                     }
             }
             if (chance(0.7)) {
-                const int before = m_boxes.shown;
                 const QStringList entries = list.items();
                 form->CmdSave_Click();
-                if (m_boxes.shown == before)
+                if (m_boxes.recent.value(m_boxes.recent.size() - 1).contains(QLatin1String("saved successfully")))
                     m_expected[video] = ListFile::format(entries);
                 checkLists();
             }

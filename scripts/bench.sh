@@ -12,6 +12,10 @@
 #   auto_attach_soak the program left running with --auto-attach: 2,000 rings, the
 #                    stand-in restarted every 200; missed callers, time to attach
 #                    again beside a bare attach request, resident memory
+#   unattended_soak  the program as it runs unattended against the stand-in, baresip
+#                    and jamid in turn, rung while they are killed, stopped and
+#                    refused and a person uses the windows (--rings N, 20,000 by
+#                    default; --seed S); each figure beside its bound
 #   save_kills       kills during saves of a list (--kills N, 500 by default), and
 #                    the temporary files left beside it
 #
@@ -20,7 +24,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer jami_answer
-    save_kills auto_attach_soak)
+    save_kills auto_attach_soak unattended_soak)
 # These need no session bus.
 busless=" list_file_bench background_bench sip_answer save_kills "
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then
