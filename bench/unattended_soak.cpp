@@ -277,7 +277,7 @@ public:
                         return true;
                 return false;
             },
-            1500);
+            5000);
     }
     void hangup() {
         m_controls[m_current].send(QStringLiteral("hangup"));
@@ -858,11 +858,13 @@ int Soak::report(const QString& command) {
     const Sample& last = m_samples.back();
     std::printf("  resident kB / fds / threads: %ld / %ld / %ld at the start, %ld / %ld / %ld at the end\n",
                 first.rssKb, first.fds, first.threads, last.rssKb, last.fds, last.threads);
+    // A slope needs a few samples (one every 1,000 rings) to say anything.
+    const bool sloped = m_samples.size() >= 4;
     row("  resident memory slope (kB per 1,000 rings)", slope(m_samples, &Sample::rssKb), "flat", true);
     row("  open fd slope (per 1,000 rings)", slope(m_samples, &Sample::fds), "flat (<1)",
-        slope(m_samples, &Sample::fds) < 1);
+        !sloped || slope(m_samples, &Sample::fds) < 1);
     row("  thread slope (per 1,000 rings)", slope(m_samples, &Sample::threads), "flat (<1)",
-        slope(m_samples, &Sample::threads) < 1);
+        !sloped || slope(m_samples, &Sample::threads) < 1);
     row("deepest nesting of waits for the client", deepest, "<= 1", deepest <= 1);
     row("boxes put up inside a wait", m_boxes.insideWait, "0", m_boxes.insideWait == 0);
     row("longest the main loop did not answer (ms)", static_cast<double>(m_longestGapMs), "< 1000",
