@@ -512,6 +512,7 @@ private:
     void closeProgram() {
         m_program.reset();
         m_boxes.closeAll();
+        g_log.attached = false; // the next program says so itself
     }
     QString listPath(bool video) const {
         return m_home + QStringLiteral("/config/pellorin/") +
