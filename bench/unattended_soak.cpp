@@ -58,18 +58,7 @@ namespace {
     BenchSupport::fail("unattended_soak", why);
 }
 
-// Runs the event loop until `done` holds; false after `timeoutMs`.
-bool spin(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(300);
-    }
-    return true;
-}
+using BenchSupport::spin;
 
 void pauseFor(int ms) {
     spin([] { return false; }, ms);
