@@ -29,24 +29,12 @@
 #include <optional>
 
 using BenchSupport::figures;
+using BenchSupport::spin;
 
 namespace {
 
 [[noreturn]] void fail(const QString& why) {
     BenchSupport::fail("auto_attach_soak", why);
-}
-
-// Runs the event loop until `done` holds; false after `timeoutMs`.
-bool waitFor(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(500);
-    }
-    return true;
 }
 
 // Milliseconds on the clock the program's log lines carry (%{time boot}).
@@ -132,7 +120,7 @@ int main(int argc, char* argv[]) {
     const auto startClient = [&] {
         clientBack.reset();
         standIn.process().start(StandInProcess::program(), {QStringLiteral("--no-window")});
-        if (!waitFor([&] { return clientBack.has_value(); }, 10000))
+        if (!spin([&] { return clientBack.has_value(); }, 10000))
             fail(QStringLiteral("the stand-in did not come on the bus"));
     };
     startClient();
@@ -157,7 +145,7 @@ int main(int argc, char* argv[]) {
             const double begun = nowMs();
             process.start(program, arguments);
             std::optional<double> shown;
-            if (!waitFor(
+            if (!spin(
                     [&] {
                         shown = startLog.take(QStringLiteral("The main window is shown."));
                         return shown.has_value();
@@ -186,7 +174,7 @@ int main(int argc, char* argv[]) {
     pellorin.setProcessEnvironment(env);
     pellorin.start(program, {QStringLiteral("--auto-attach")});
     ProgramLog log(pellorin);
-    if (!waitFor(
+    if (!spin(
             [&] { return log.take(QStringLiteral("Attached to the calling client.")).has_value(); },
             10000))
         fail(QStringLiteral("the program did not attach at start"));
@@ -206,7 +194,7 @@ int main(int argc, char* argv[]) {
             standIn.stop();
             startClient();
             std::optional<double> attached;
-            if (!waitFor(
+            if (!spin(
                     [&] {
                         attached =
                             log.take(QStringLiteral("Attached to the calling client again."));
@@ -222,12 +210,12 @@ int main(int argc, char* argv[]) {
         const QString answer = QStringLiteral("ALTER CALL %1 ANSWER").arg(id);
         if (onList) {
             ++listed;
-            if (!waitFor([&] { return standIn.history(id).join('\n').contains(answer); }, 5000))
+            if (!spin([&] { return standIn.history(id).join('\n').contains(answer); }, 5000))
                 ++missed;
         } else {
             ++unlisted;
             // Looked up in both lists (four handle reads), then left alone.
-            waitFor(
+            spin(
                 [&] {
                     return standIn.history(id).filter(QStringLiteral("PARTNER_HANDLE")).size() >= 4;
                 },
@@ -235,7 +223,7 @@ int main(int argc, char* argv[]) {
         }
         standIn.hangup(id);
     }
-    waitFor([] { return false; }, 300); // the last record lines are written
+    spin([] { return false; }, 300); // the last record lines are written
     const long rssEnd = residentKb(pellorin.processId());
     QFile record(dir.filePath(QStringLiteral("state/pellorin/calls.log")));
     const qsizetype recorded = record.open(QIODevice::ReadOnly) ? record.readAll().count('\n') : -1;

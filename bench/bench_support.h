@@ -5,18 +5,35 @@
 
 #include "client/desktop_api/dbus_transport.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace BenchSupport {
+
+// Runs the event loop until `done` holds; false after `timeoutMs`.
+inline bool spin(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::usleep(300);
+    }
+    return true;
+}
 
 struct Figures {
     double median;

@@ -14,6 +14,10 @@
 #                    again beside a bare attach request, resident memory
 #   answered_calls_bench  View > Answered Calls over 2 x 1 MiB of record, beside a
 #                    plain read of the same files
+#   unattended_soak  the program as it runs unattended against the stand-in, baresip
+#                    and jamid in turn, rung while they are killed, stopped and
+#                    refused and a person uses the windows (--rings N, 20,000 by
+#                    default; --seed S); each figure beside its bound
 #   save_kills       kills during saves of a list (--kills N, 500 by default), and
 #                    the temporary files left beside it
 #
@@ -22,7 +26,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 benchmarks=(link_latency ring_to_answer list_file_bench background_bench sip_answer jami_answer
-    save_kills auto_attach_soak answered_calls_bench)
+    save_kills auto_attach_soak answered_calls_bench unattended_soak)
 # These need no session bus.
 busless=" list_file_bench background_bench sip_answer save_kills answered_calls_bench "
 if [ $# -gt 0 ] && [[ ! " ${benchmarks[*]} " == *" $1 "* ]]; then

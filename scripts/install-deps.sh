@@ -20,6 +20,8 @@ packages=(
     dpkg-dev desktop-file-utils appstream
     # A notification area, and a mouse and keyboard, for the tray end-to-end check.
     trayer xdotool x11-utils
+    # A notification daemon that draws on X11, and gdbus, for scripts/seen-working.sh.
+    dunst libglib2.0-bin
     baresip-core
     # Builds again from objects already compiled (scripts/build.sh uses it).
     ccache

@@ -66,7 +66,7 @@ if [ -n "$language" ]; then
     # As a desktop in that language gives it; the stand-in stays as it is.
     pellorin_env=(env LANGUAGE="$language" LANG="$language.UTF-8")
 else
-    pellorin_env=(env)
+    pellorin_env=(env LANGUAGE=en)
 fi
 
 # A copy of the program with lists of its own, beside the stand-in and its demo contacts.

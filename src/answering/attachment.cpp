@@ -137,10 +137,11 @@ void Attachment::clientChanged() {
         tryAttach();
 }
 
-void Attachment::showRefused() {
-    m_messages.show(tr("Unfortunately, Pellorin could not attached itself to your %1 client.")
-                        .arg(m_factory.clientName()),
-                    MsgBoxStyle::Exclamation, Product::name);
+std::shared_ptr<ShownBox> Attachment::showRefused() {
+    return m_messages.show(
+        tr("Unfortunately, Pellorin could not attached itself to your %1 client.")
+            .arg(m_factory.clientName()),
+        MsgBoxStyle::Exclamation, Product::name);
 }
 
 void Attachment::retryIn(int ms) {
@@ -198,12 +199,12 @@ void Attachment::autoStatus(int status) {
         retryIn(m_times.afterRefusalMs);
         setState(AttachState::Kind::Refused,
                  QDateTime::currentDateTime().addMSecs(m_times.afterRefusalMs));
-        if (m_refusalShown) {
+        if (m_refusalShown || (m_refusalBox && m_refusalBox->isOpen())) {
             qCInfo(lcAttach) << "The calling client refused Pellorin again; asking again later.";
         } else {
             m_refusalShown = true;
             qCInfo(lcAttach) << "The calling client refused Pellorin; asking again later.";
-            showRefused();
+            m_refusalBox = showRefused();
         }
         return;
     case AttachStatus::NotAvailable:

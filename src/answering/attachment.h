@@ -10,6 +10,7 @@
 #include <memory>
 
 class MessageBoxService;
+class ShownBox;
 
 // Attaching to the client: the attach command and the attachment-status
 // handler of the main window, and the main window's automation object oSkype,
@@ -85,7 +86,7 @@ private:
     void replaceObject(std::unique_ptr<Automation> fresh);
     void setState(AttachState::Kind kind, QDateTime askAgainAt = {});
     // The box that says the client refused.
-    void showRefused();
+    std::shared_ptr<ShownBox> showRefused();
 
     AutomationFactory& m_factory;
     MessageBoxService& m_messages;
@@ -98,6 +99,9 @@ private:
     AttachState m_state;
     bool m_attachedBefore = false;
     bool m_refusalShown = false;
+    // The refusal box attaching by itself put up: while it is open no other
+    // comes (switching clients back and forth shows the refusal once more).
+    std::shared_ptr<ShownBox> m_refusalBox;
     // No attach request before this (after a refusal).
     QDeadlineTimer m_notBefore;
     QTimer m_retry;

@@ -23,18 +23,24 @@ void Translations::remove() {
     m_installed = false;
 }
 
-void Translations::install(const QLocale& locale) {
+void Translations::install(const QStringList& languages) {
     remove();
-    // Each load looks for the locale's languages in the order the desktop gives
-    // them (de_AT, then de); nothing found leaves that translator empty.
-    if (!m_program.load(locale, QStringLiteral("pellorin"), QStringLiteral("_"),
-                        ProgramTranslationsDir))
-        return; // a language Pellorin does not speak: Qt's texts stay English too
-    (void)m_qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    QCoreApplication::installTranslator(&m_qt);
-    QCoreApplication::installTranslator(&m_program);
-    m_installed = true;
+    for (const QString& language : languages) {
+        const QLocale locale(language);
+        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+            return; // the texts as they are written
+        // A load tries the language and its parents (de_AT, then de).
+        if (!m_program.load(locale, QStringLiteral("pellorin"), QStringLiteral("_"),
+                            ProgramTranslationsDir))
+            continue;
+        (void)m_qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        QCoreApplication::installTranslator(&m_qt);
+        QCoreApplication::installTranslator(&m_program);
+        m_installed = true;
+        return;
+    }
+    // A language Pellorin does not speak: Qt's texts stay English too.
 }
 
 QStringList Translations::languages() {

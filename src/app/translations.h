@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 // The program's texts, and Qt's own (the Yes and No of a question, the standard
@@ -14,9 +15,11 @@ public:
     Translations& operator=(const Translations&) = delete;
     ~Translations();
 
-    // Installs the translations for `locale`, in place of those installed before.
-    // A language without a translation keeps the English texts.
-    void install(const QLocale& locale = QLocale::system());
+    // Installs the translations for the first of `languages` (in the order the
+    // desktop prefers them, "de-DE", "de", ...) that Pellorin speaks, in place of
+    // those installed before. English, or nothing Pellorin speaks, keeps the
+    // English texts: a desktop that prefers English to German gets English.
+    void install(const QStringList& languages = QLocale::system().uiLanguages());
 
     // The languages the program is translated into, as the .qm files name them.
     static QStringList languages();

@@ -32,6 +32,8 @@ public:
     bool restart(int timeoutMs = 15000, int lifetimeSeconds = 600);
     void kill();
     bool running() const { return m_process.state() != QProcess::NotRunning; }
+    // Its process id, to stop and continue it (0 when it does not run).
+    qint64 pid() const { return m_process.processId(); }
 
     QString error() const { return m_error; }
     // What it printed (the tail).

@@ -42,6 +42,8 @@ public:
     bool restart(const QStringList& accounts, int timeoutMs = 20000);
     void kill();
     bool running() const { return m_jamid.state() != QProcess::NotRunning; }
+    // jamid's process id, to stop and continue it (0 when it does not run).
+    qint64 pid() const { return m_jamid.processId(); }
     // Whether jamid still runs and owns its name (looks for a while; for
     // after a failure, when the process may just have ended).
     bool alive();

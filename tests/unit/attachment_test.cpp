@@ -181,6 +181,20 @@ TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
     EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kRefused, 48, "Pellorin"}}));
 }
 
+// Switched to another client and back while the refusal box is open: no second
+// box on top of it; once it is closed, the next client's refusal has its own.
+TEST_F(AutoAttachFixture, OneRefusalBoxAtATime) {
+    boxes.keepOpen = true;
+    client.attachOutcomes = {{2}, {2}, {2}};
+    attachment.startAutoAttach(Times);
+    attachment.clientChanged();
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    boxes.closeAll();
+    attachment.clientChanged();
+    EXPECT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.mostOpen, 1);
+}
+
 // Attach Automatically turned off while attached, the attachment ending while it
 // is off, and turned on again: it attaches again by itself. Turned on while
 // attached (by hand or by itself before): no second try, no second box.
