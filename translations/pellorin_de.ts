@@ -23,6 +23,38 @@
         <source>What was done</source>
         <translation>Was geschah</translation>
     </message>
+    <message>
+        <source>calls</source>
+        <translation>Anrufe</translation>
+    </message>
+    <message>
+        <source>video calls</source>
+        <translation>Videoanrufe</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>angenommen</translation>
+    </message>
+    <message>
+        <source>answered, video started</source>
+        <translation>angenommen, Video gestartet</translation>
+    </message>
+    <message>
+        <source>not answered: the call was no longer ringing</source>
+        <translation>nicht angenommen: Der Anruf klingelte nicht mehr</translation>
+    </message>
+    <message>
+        <source>answer failed: </source>
+        <translation>Annehmen fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>answered, video failed: </source>
+        <translation>angenommen, Video fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>answered, video not started </source>
+        <translation>angenommen, Video nicht gestartet </translation>
+    </message>
 </context>
 <context>
     <name>AttachState</name>
@@ -479,11 +511,11 @@
     </message>
     <message>
         <source>This is a beta release and distributed as as-is. </source>
-        <translation>Dies ist eine Betaversion und wird ohne Gewähr bereitgestellt. </translation>
+        <translation>Dies ist eine Betaversion ohne Gewähr. </translation>
     </message>
     <message>
         <source>Tolvane is neither responsible nor liable for any damage done to your computer.</source>
-        <translation>Tolvane übernimmt keine Verantwortung und keine Haftung für Schäden an Ihrem Computer.</translation>
+        <translation>Tolvane haftet nicht für Schäden an Ihrem Computer.</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,38 @@
         <source>What was done</source>
         <translation>Qué se hizo</translation>
     </message>
+    <message>
+        <source>calls</source>
+        <translation>llamadas</translation>
+    </message>
+    <message>
+        <source>video calls</source>
+        <translation>videollamadas</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>respondida</translation>
+    </message>
+    <message>
+        <source>answered, video started</source>
+        <translation>respondida, vídeo iniciado</translation>
+    </message>
+    <message>
+        <source>not answered: the call was no longer ringing</source>
+        <translation>no respondida: la llamada ya no sonaba</translation>
+    </message>
+    <message>
+        <source>answer failed: </source>
+        <translation>no se pudo responder: </translation>
+    </message>
+    <message>
+        <source>answered, video failed: </source>
+        <translation>respondida, falló el vídeo: </translation>
+    </message>
+    <message>
+        <source>answered, video not started </source>
+        <translation>respondida, vídeo no iniciado </translation>
+    </message>
 </context>
 <context>
     <name>AttachState</name>
@@ -519,7 +551,7 @@
     <name>frmContact</name>
     <message>
         <source>Full Name:</source>
-        <translation>Nombre completo:</translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Sex:</source>
@@ -555,7 +587,7 @@
     </message>
     <message>
         <source>Display Name:</source>
-        <translation>Nombre para mostrar:</translation>
+        <translation>Alias:</translation>
     </message>
     <message>
         <source>Contact Details</source>

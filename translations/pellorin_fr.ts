@@ -23,6 +23,38 @@
         <source>What was done</source>
         <translation>Action</translation>
     </message>
+    <message>
+        <source>calls</source>
+        <translation>appels</translation>
+    </message>
+    <message>
+        <source>video calls</source>
+        <translation>appels vidéo</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>répondu</translation>
+    </message>
+    <message>
+        <source>answered, video started</source>
+        <translation>répondu, vidéo démarrée</translation>
+    </message>
+    <message>
+        <source>not answered: the call was no longer ringing</source>
+        <translation>sans réponse : l&apos;appel ne sonnait plus</translation>
+    </message>
+    <message>
+        <source>answer failed: </source>
+        <translation>échec de la réponse : </translation>
+    </message>
+    <message>
+        <source>answered, video failed: </source>
+        <translation>répondu, échec de la vidéo : </translation>
+    </message>
+    <message>
+        <source>answered, video not started </source>
+        <translation>répondu, vidéo non démarrée </translation>
+    </message>
 </context>
 <context>
     <name>AttachState</name>
@@ -479,11 +511,11 @@
     </message>
     <message>
         <source>This is a beta release and distributed as as-is. </source>
-        <translation>Ceci est une version bêta, distribuée en l&apos;état. </translation>
+        <translation>Ceci est une version bêta, fournie en l&apos;état. </translation>
     </message>
     <message>
         <source>Tolvane is neither responsible nor liable for any damage done to your computer.</source>
-        <translation>Tolvane n&apos;est ni responsable ni tenu pour responsable des dommages causés à votre ordinateur.</translation>
+        <translation>Tolvane n&apos;est pas responsable des dommages causés à votre ordinateur.</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,38 @@
         <source>What was done</source>
         <translation>Cosa è stato fatto</translation>
     </message>
+    <message>
+        <source>calls</source>
+        <translation>chiamate</translation>
+    </message>
+    <message>
+        <source>video calls</source>
+        <translation>videochiamate</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>risposto</translation>
+    </message>
+    <message>
+        <source>answered, video started</source>
+        <translation>risposto, video avviato</translation>
+    </message>
+    <message>
+        <source>not answered: the call was no longer ringing</source>
+        <translation>senza risposta: la chiamata non squillava più</translation>
+    </message>
+    <message>
+        <source>answer failed: </source>
+        <translation>risposta non riuscita: </translation>
+    </message>
+    <message>
+        <source>answered, video failed: </source>
+        <translation>risposto, video non riuscito: </translation>
+    </message>
+    <message>
+        <source>answered, video not started </source>
+        <translation>risposto, video non avviato </translation>
+    </message>
 </context>
 <context>
     <name>AttachState</name>
@@ -519,7 +551,7 @@
     <name>frmContact</name>
     <message>
         <source>Full Name:</source>
-        <translation>Nome completo:</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Sex:</source>
@@ -555,7 +587,7 @@
     </message>
     <message>
         <source>Display Name:</source>
-        <translation>Nome visualizzato:</translation>
+        <translation>Alias:</translation>
     </message>
     <message>
         <source>Contact Details</source>

@@ -23,6 +23,38 @@
         <source>What was done</source>
         <translation>O que foi feito</translation>
     </message>
+    <message>
+        <source>calls</source>
+        <translation>chamadas</translation>
+    </message>
+    <message>
+        <source>video calls</source>
+        <translation>chamadas de vídeo</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>atendida</translation>
+    </message>
+    <message>
+        <source>answered, video started</source>
+        <translation>atendida, vídeo iniciado</translation>
+    </message>
+    <message>
+        <source>not answered: the call was no longer ringing</source>
+        <translation>não atendida: a chamada já não estava tocando</translation>
+    </message>
+    <message>
+        <source>answer failed: </source>
+        <translation>falha ao atender: </translation>
+    </message>
+    <message>
+        <source>answered, video failed: </source>
+        <translation>atendida, falha no vídeo: </translation>
+    </message>
+    <message>
+        <source>answered, video not started </source>
+        <translation>atendida, vídeo não iniciado </translation>
+    </message>
 </context>
 <context>
     <name>AttachState</name>
@@ -479,11 +511,11 @@
     </message>
     <message>
         <source>This is a beta release and distributed as as-is. </source>
-        <translation>Esta é uma versão beta, distribuída no estado em que se encontra. </translation>
+        <translation>Esta é uma versão beta, fornecida como está. </translation>
     </message>
     <message>
         <source>Tolvane is neither responsible nor liable for any damage done to your computer.</source>
-        <translation>A Tolvane não se responsabiliza por nenhum dano causado ao seu computador.</translation>
+        <translation>A Tolvane não se responsabiliza por danos ao seu computador.</translation>
     </message>
 </context>
 <context>
@@ -519,7 +551,7 @@
     <name>frmContact</name>
     <message>
         <source>Full Name:</source>
-        <translation>Nome completo:</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Sex:</source>
@@ -555,7 +587,7 @@
     </message>
     <message>
         <source>Display Name:</source>
-        <translation>Nome de exibição:</translation>
+        <translation>Apelido:</translation>
     </message>
     <message>
         <source>Contact Details</source>

@@ -45,11 +45,38 @@ QVariant AnsweredCallsModel::data(const QModelIndex& index, int role) const {
     case Caller:
         return m_shownName ? m_shownName(entry.plainHandle()) : entry.handle;
     case Lists:
-        return entry.lists;
+        return shownLists(entry.lists);
     case Outcome:
-        return entry.outcome;
+        return shownOutcome(entry.outcome);
     }
     return {};
+}
+
+QString AnsweredCallsModel::shownLists(const QString& lists) {
+    static const char* const names[] = {QT_TR_NOOP("calls"), QT_TR_NOOP("video calls")};
+    QStringList shown = lists.split(QStringLiteral(", "));
+    for (QString& list : shown)
+        for (const char* name : names)
+            if (list == QLatin1String(name))
+                list = tr(name);
+    return shown.join(QStringLiteral(", "));
+}
+
+QString AnsweredCallsModel::shownOutcome(const QString& outcome) {
+    static const char* const whole[] = {QT_TR_NOOP("answered"),
+                                        QT_TR_NOOP("answered, video started"),
+                                        QT_TR_NOOP("not answered: the call was no longer ringing")};
+    for (const char* text : whole)
+        if (outcome == QLatin1String(text))
+            return tr(text);
+    // The client's words or the call's status after these stay as written.
+    static const char* const starts[] = {QT_TR_NOOP("answer failed: "),
+                                         QT_TR_NOOP("answered, video failed: "),
+                                         QT_TR_NOOP("answered, video not started ")};
+    for (const char* text : starts)
+        if (outcome.startsWith(QLatin1String(text)))
+            return tr(text) + outcome.mid(qsizetype(qstrlen(text)));
+    return outcome;
 }
 
 QVariant AnsweredCallsModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -9,7 +9,9 @@
 
 // The record's lines as a table: time, caller (by the name the client shows,
 // the handle in the tool tip), lists matched, what was done. A line that could
-// not be read is given whole in the first column.
+// not be read is given whole in the first column. The record is kept in
+// English; the lists and what was done are shown in the user's language (a
+// client's own words, after "answer failed: ", as they are).
 class AnsweredCallsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -29,6 +31,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    static QString shownLists(const QString& lists);
+    static QString shownOutcome(const QString& outcome);
+
     ShownName m_shownName;
     std::vector<CallLogEntry> m_entries;
 };
