@@ -166,6 +166,8 @@ public:
     virtual bool start() = 0;
     virtual void kill() = 0;
     virtual qint64 pid() const = 0;
+    // Whether the client's process still runs (jamid dies by itself now and then).
+    virtual bool alive() const { return true; }
     virtual std::unique_ptr<AutomationFactory> factory(const ClientSetup& setup) {
         return makeAutomationFactory(setup);
     }
@@ -342,6 +344,7 @@ public:
     }
     void kill() override { m_jamid.kill(); }
     qint64 pid() const override { return m_jamid.pid(); }
+    bool alive() const override { return m_jamid.running(); }
     std::unique_ptr<AutomationFactory> factory(const ClientSetup& setup) override {
         if (setup.client != kind())
             return makeAutomationFactory(setup);
@@ -513,6 +516,8 @@ private:
     void ringOnce() {
         const Caller kind = static_cast<Caller>(pick(3));
         const QString handle = any(m_client->handles(kind));
+        if (!m_client->alive())
+            clientDied();
         if (!awaitAttached())
             return;
         const int handledBefore = g_log.records + g_log.neither;
@@ -525,12 +530,23 @@ private:
                 fault(m_unlistedAnswered, QStringLiteral("unlisted %1 answered").arg(handle));
         } else {
             ++m_listed;
-            if (!handled || !m_client->answered(call))
+            if (!handled && !m_client->alive())
+                clientDied(); // not the program's miss: there was nobody to answer
+            else if (!handled || !m_client->answered(call))
                 fault(m_listedMissed, QStringLiteral("listed %1 not answered").arg(handle));
             else if (kind == Caller::Listed && m_client->videoStarted(call))
                 fault(m_videoForCalls, QStringLiteral("video started for %1").arg(handle));
         }
         m_client->hangup(call);
+    }
+
+    // The client died by itself (jamid does, now and then, as calls end): what a
+    // person would do is start it again.
+    void clientDied() {
+        ++m_clientDied;
+        g_log.attached = false;
+        if (!busy([&] { return m_client->start(); }))
+            giveUp(m_client->name() + QStringLiteral(" did not start again: ") + m_client->error());
     }
 
     // Rings count only once the program says it is attached (it was told the
@@ -540,6 +556,10 @@ private:
             return true;
         if (spin([] { return g_log.attached; }, 20000))
             return true;
+        if (!m_client->alive()) {
+            clientDied();
+            return false;
+        }
         fault(m_neverBack, QStringLiteral("not attached again within 20 s"));
         ++m_totalRings; // the ring that could not be made
         // Starting the client again is what a person would do next.
@@ -814,7 +834,7 @@ private:
 
     int m_totalRings = 0, m_listed = 0, m_unlisted = 0, m_faultsShown = 0;
     int m_listedMissed = 0, m_unlistedAnswered = 0, m_videoForCalls = 0, m_listDifferences = 0,
-        m_neverBack = 0, m_unsaidLosses = 0, m_settingsLost = 0, m_unwritable = 0;
+        m_neverBack = 0, m_clientDied = 0, m_unsaidLosses = 0, m_settingsLost = 0, m_unwritable = 0;
 };
 
 int Soak::report(const QString& command) {
@@ -844,6 +864,8 @@ int Soak::report(const QString& command) {
                 g_log.records, m_unwritable, g_log.writeFailures);
     row("lines lost unsaid in the log", m_unsaidLosses, "0", m_unsaidLosses == 0);
     row("client back and awake, not attached within 20 s", m_neverBack, "0", m_neverBack == 0);
+    std::printf("      the client died by itself %d times (started again, not counted above)\n",
+                m_clientDied);
     const Sample& first = m_samples.front();
     const Sample& last = m_samples.back();
     std::printf("  resident kB / fds / threads: %ld / %ld / %ld at the start, %ld / %ld / %ld at the end\n",
