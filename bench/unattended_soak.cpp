@@ -33,6 +33,7 @@
 #include "lists/frm_auto_call_list.h"
 #include "lists/frm_auto_video_call_list.h"
 #include "lists/list_file.h"
+#include "platform/one_box_at_a_time.h"
 #include "standin_process.h"
 
 #include <QAction>
@@ -125,9 +126,10 @@ public:
         return static_cast<int>(m_open.size());
     }
     void closeAll() {
-        for (const auto& box : m_open)
-            box->open = false;
-        m_open.clear();
+        const auto open = std::exchange(m_open, {});
+        for (const auto& box : open)
+            if (std::exchange(box->open, false) && box->onClosed)
+                box->onClosed(); // the next one waiting may open
     }
 
 private:
@@ -366,7 +368,7 @@ private:
 struct Program {
     Settings settings;
     ClientInUse automation;
-    OpenBoxes& boxes;
+    OneBoxAtATime boxes; // as the program's start-up puts it over the real boxes
     RecordingShellOpen shell;
     ShortPause pause;
     RecordingNotificationIcon tray;

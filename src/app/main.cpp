@@ -11,6 +11,7 @@
 #include "lists/list_location.h"
 #include "platform/dbus_desktop_notifications.h"
 #include "platform/message_box.h"
+#include "platform/one_box_at_a_time.h"
 #include "platform/pause.h"
 #include "platform/product.h"
 #include "platform/qt_notification_icon.h"
@@ -58,7 +59,8 @@ int main(int argc, char* argv[]) {
     const ClientChoice choice = chooseClient(options, settings.saved(), running);
     ClientInUse automation(choice.setup);
 
-    QtMessageBoxService messages;
+    QtMessageBoxService boxes;
+    OneBoxAtATime messages(boxes);
     DesktopShellOpen shell;
     ThreadPause pause;
     QtNotificationIcon trayIcon;
@@ -88,6 +90,6 @@ int main(int argc, char* argv[]) {
 
     const std::unique_ptr<frmMain> mainWindow = startProgram(services);
     instance.listen([window = mainWindow.get()] { window->bringBack(); });
-    messages.setParent(mainWindow.get());
+    boxes.setParent(mainWindow.get());
     return app.exec();
 }

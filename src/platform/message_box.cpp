@@ -71,8 +71,13 @@ std::shared_ptr<ShownBox> QtMessageBoxService::show(const QString& text, int sty
     QMessageBox* box =
         makeBox(m_parent ? m_parent.data() : QApplication::activeWindow(), text, style, title);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    auto shown = std::make_shared<QtShownBox>(box);
+    QObject::connect(box, &QMessageBox::finished, box, [weak = std::weak_ptr<ShownBox>(shown)] {
+        if (const auto alive = weak.lock(); alive && alive->onClosed)
+            alive->onClosed();
+    });
     box->show();
-    return std::make_shared<QtShownBox>(box);
+    return shown;
 }
 
 void QtMessageBoxService::showAndWait(const QString& text, int style, const QString& title) {

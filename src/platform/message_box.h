@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 // Message-box styles the program uses: one OK button and an icon.
@@ -20,6 +21,8 @@ public:
     virtual bool isOpen() const = 0;
     // Replaces the text while the box is open; nothing once it is closed.
     virtual void setText(const QString& text) = 0;
+    // Called once when the user closes it (see OneBoxAtATime).
+    std::function<void()> onClosed;
 };
 
 // Message boxes. Every box is the last thing its handler does, so a handler does

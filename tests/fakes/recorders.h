@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // Message boxes that remember what they showed. By default each box counts as
@@ -83,7 +84,10 @@ private:
             if (m_open && m_index < m_owner.shown.size())
                 m_owner.shown[m_index].text = text;
         }
-        void close() { m_open = false; }
+        void close() {
+            if (std::exchange(m_open, false) && onClosed)
+                onClosed();
+        }
 
     private:
         RecordingMessageBox& m_owner;

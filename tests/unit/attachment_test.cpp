@@ -6,6 +6,7 @@
 #include "fakes/recorders.h"
 #include "platform/error_report.h"
 #include "platform/message_box.h"
+#include "platform/one_box_at_a_time.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -350,6 +351,31 @@ TEST(AutoAttachHungClient, TriesNeitherWaitNorNestInTheUsersWaits) {
     const auto [low, high] = std::minmax_element(alone.begin(), alone.end());
     EXPECT_LT(*high - *low, 1024u);
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Boxes that come while one is open wait behind it: the refusal of attaching by
+// itself while the user's "saved" box is open, then run-time errors, which the
+// one waiting error box counts.
+TEST(OneBoxAtATime, TheNextOpensWhenTheOpenOneIsClosed) {
+    RecordingMessageBox screen;
+    screen.keepOpen = true;
+    OneBoxAtATime boxes(screen);
+    ErrorReport errors(boxes);
+    boxes.show("Your chosen list has been saved successfully.", 64, "Pellorin");
+    const auto refusal = boxes.show(kRefused, 48, "Pellorin");
+    for (int i = 0; i < 2; ++i)
+        runHandler(errors, [] { throw RunTimeError(1003, "no answer"); });
+    EXPECT_TRUE(refusal->isOpen());
+    EXPECT_EQ(boxes.waiting(), 2);
+    for (int open = 1; open <= 3; ++open) {
+        EXPECT_EQ(screen.shown.size(), size_t(open));
+        screen.closeAll();
+    }
+    EXPECT_EQ(screen.texts(), (QStringList{"Your chosen list has been saved successfully.", kRefused,
+                                           "Run-time error '1003':\r\n\r\nno answer\r\n\r\n1 more "
+                                           "failure happened while this box was open; the log lists "
+                                           "it."}));
+    EXPECT_EQ(screen.mostOpen, 1);
 }
 
 TEST(RunHandler, ReportsTheRunTimeErrorAndReturnsFalse) {
