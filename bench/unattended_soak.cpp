@@ -493,14 +493,16 @@ private:
         QObject::connect(&timer, &QTimer::timeout, f);
         timer.start(50);
     }
-    // The soak's own slow steps (starting clients) do not count as the program's hang.
-    bool busy(const std::function<bool()>& step) {
+    // The soak's own slow steps (starting clients, and asking them what they saw
+    // over blocking calls) do not count as the program's hang.
+    template <class Step> auto own(Step step) {
         m_busy = true;
-        const bool ok = step();
+        auto result = step();
         m_busy = false;
         m_lastTick = -1;
-        return ok;
+        return result;
     }
+    bool busy(const std::function<bool()>& step) { return own(step); }
     frmMain& window() { return *m_program->window; }
     // The program ends, and its boxes with it.
     void closeProgram() {
@@ -523,23 +525,26 @@ private:
         if (!awaitAttached())
             return;
         const int handledBefore = g_log.records + g_log.neither;
-        const QString call = m_client->ring(handle);
+        const QString call = own([&] { return m_client->ring(handle); });
         ++m_totalRings;
         const bool handled = spin([&] { return g_log.records + g_log.neither > handledBefore; }, 5000);
         if (kind == Caller::Unlisted) {
             ++m_unlisted;
-            if (m_client->answered(call))
+            if (own([&] { return m_client->answered(call); }))
                 fault(m_unlistedAnswered, QStringLiteral("unlisted %1 answered").arg(handle));
         } else {
             ++m_listed;
             if (!handled && !m_client->alive())
                 clientDied(); // not the program's miss: there was nobody to answer
-            else if (!handled || !m_client->answered(call))
+            else if (!handled || !own([&] { return m_client->answered(call); }))
                 fault(m_listedMissed, QStringLiteral("listed %1 not answered").arg(handle));
-            else if (kind == Caller::Listed && m_client->videoStarted(call))
+            else if (kind == Caller::Listed && own([&] { return m_client->videoStarted(call); }))
                 fault(m_videoForCalls, QStringLiteral("video started for %1").arg(handle));
         }
-        m_client->hangup(call);
+        own([&] {
+            m_client->hangup(call);
+            return true;
+        });
     }
 
     // The client died by itself (jamid does, now and then, as calls end): what a
@@ -598,7 +603,10 @@ private:
                 busy([&] { return m_client->restartRefusing(); });
                 g_log.attached = false;
                 pauseFor(1500);
-                m_client->allow();
+                own([&] {
+                    m_client->allow();
+                    return true;
+                });
             }
             break;
         case 4:
@@ -770,7 +778,9 @@ private:
             if (chance(0.7)) {
                 const QStringList entries = list.items();
                 form->CmdSave_Click();
-                if (m_boxes.recent.value(m_boxes.recent.size() - 1).contains(QLatin1String("saved successfully")))
+                // A save that worked wrote the list (its box may wait behind another).
+                QFile saved(listPath(video));
+                if (saved.open(QIODevice::ReadOnly) && saved.readAll() == ListFile::format(entries))
                     m_expected[video] = ListFile::format(entries);
                 checkLists();
             }

@@ -115,6 +115,9 @@ void Attachment::oSkype_AttachmentStatus(int status) {
 void Attachment::startAutoAttach(AutoAttachTimes times) {
     m_auto = true;
     m_times = times;
+    // A pause after a refusal lasts no longer than these times give it.
+    if (m_notBefore.remainingTime() > times.afterRefusalMs)
+        m_notBefore.setRemainingTime(times.afterRefusalMs);
     tryAttach();
 }
 

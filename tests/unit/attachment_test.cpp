@@ -182,6 +182,16 @@ TEST_F(AutoAttachFixture, ARefusalIsShownOnceAndAskedAgainOnlyAfterItsPause) {
     EXPECT_EQ(boxes.shown, (std::vector<RecordingMessageBox::Shown>{{kRefused, 48, "Pellorin"}}));
 }
 
+// Turned on again with shorter times (the tests' and the soak's), a pause after a
+// refusal lasts no longer than they give it.
+TEST_F(AutoAttachFixture, ThePauseAfterARefusalFollowsTheTimesGiven) {
+    client.attachOutcomes = {{2}, {0}};
+    attachment.startAutoAttach({.retryMs = 150, .afterRefusalMs = 60000});
+    ASSERT_EQ(attachRequests(), 1);
+    attachment.startAutoAttach(Times);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return attachRequests() == 2; }, 1500));
+}
+
 // Switched to another client and back while the refusal box is open: no second
 // box on top of it; once it is closed, the next client's refusal has its own.
 TEST_F(AutoAttachFixture, OneRefusalBoxAtATime) {
