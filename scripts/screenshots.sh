@@ -37,16 +37,8 @@ wait_for() { # seconds, then a command that must succeed
         sleep 0.1
     done
 }
-window() { xdotool search --onlyvisible --name "$1" | head -n 1; }
-shown() { [ -n "$(window "$1")" ]; }
-keys() { # to the window named $1
-    xdotool windowfocus --sync "$(window "$1")"
-    shift
-    for key in "$@"; do
-        xdotool key "$key"
-        sleep 0.3
-    done
-}
+# shellcheck source=scripts/x11-windows.sh
+source "$here/scripts/x11-windows.sh"
 shot() { # the window named $1 into $2
     sleep 0.5
     import -window "$(window "$1")" "$out/$2"

@@ -60,16 +60,8 @@ wait_for() { # seconds, a description, then a command that must succeed
         sleep 0.1
     done
 }
-window() { xdotool search --onlyvisible --name "$1" | head -n 1; }
-shown() { [ -n "$(window "$1")" ]; }
-keys() { # to the window named $1
-    xdotool windowfocus --sync "$(window "$1")"
-    shift
-    for key in "$@"; do
-        xdotool key "$key"
-        sleep 0.3
-    done
-}
+# shellcheck source=scripts/x11-windows.sh
+source "$here/scripts/x11-windows.sh"
 # The program's icon in trayer's panel.
 tray_icon() {
     xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ { inpanel = 1; next }
